@@ -1,0 +1,24 @@
+#pragma once
+
+// The market library: production cost and market demand, built by the project
+// as a shared library of its own and called with C linkage.
+
+#include "model/rnp.h"
+
+#include <cstdint>
+
+extern "C" {
+
+// Cost of one suit for a week's production run. Arguments, in this order: the
+// weekly salary per worker, the enterprise's weekly running costs and weekly
+// amortisation, 2 x volume (1 when 0), the workshop's staff, the volume (1 when 0),
+// the number of machines with at least one worker.
+double CalculateProdCost(float salary, float costs, float amortization, std::int32_t rawUnits,
+                         std::int32_t workers, std::int32_t volume, std::int32_t staffedMachines);
+
+// Suits the market buys this week from the firm at playerIndex. The three arrays
+// hold one slot per firm; only the first playerCount slots are read.
+double Demand(float marketCoefficient, float designInvestment, const TPrice* prices,
+              const TAdvExp* advertising, const TProd* offered, std::int32_t playerIndex,
+              std::int32_t playerCount, std::int32_t designWeeks);
+}
