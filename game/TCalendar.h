@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+class QJsonObject;
+
 // Game time: years, months and weeks, exactly four weeks to a month.
 class TCalendar {
 public:
@@ -21,5 +23,5 @@ public:
     // "год: 2026; месяц: 3; неделя: 2.": the status bar's calendar panel.
     QString StatusText() const;
 
-    class QJsonObject toJson() const;
+    QJsonObject toJson() const;
 };
