@@ -42,9 +42,9 @@ void TExpences::AddWeek(float advExp, float usage, float costs, float salary, fl
     StartTurnMoney.push_back(startTurnMoney);
 }
 
-void TExpences::ShiftWeek(float advExp, float usage, float costs, float salary, float rl,
-                          float dev, float rmCost, float constr, float interest, float taxes,
-                          float revenue, float turnLoan, float startTurnMoney) {
+void TExpences::ShiftWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
+                          float rmCost, float constr, float interest, float taxes, float revenue,
+                          float turnLoan, float startTurnMoney) {
     shiftIn(AdvExp, advExp);
     shiftIn(Usage, usage);
     shiftIn(Costs, costs);
@@ -62,12 +62,18 @@ void TExpences::ShiftWeek(float advExp, float usage, float costs, float salary, 
 
 QJsonObject TExpences::toJson() const {
     return QJsonObject{
-        {"AdvExp", toArray(AdvExp)},   {"Constr", toArray(Constr)},
-        {"Costs", toArray(Costs)},     {"Dev", toArray(Dev)},
-        {"RL", toArray(RL)},           {"Taxes", toArray(Taxes)},
-        {"RMCost", toArray(RMCost)},   {"Revenue", toArray(Revenue)},
-        {"Salary", toArray(Salary)},   {"Usage", toArray(Usage)},
-        {"Interest", toArray(Interest)}, {"TurnLoan", toArray(TurnLoan)},
+        {"AdvExp", toArray(AdvExp)},
+        {"Constr", toArray(Constr)},
+        {"Costs", toArray(Costs)},
+        {"Dev", toArray(Dev)},
+        {"RL", toArray(RL)},
+        {"Taxes", toArray(Taxes)},
+        {"RMCost", toArray(RMCost)},
+        {"Revenue", toArray(Revenue)},
+        {"Salary", toArray(Salary)},
+        {"Usage", toArray(Usage)},
+        {"Interest", toArray(Interest)},
+        {"TurnLoan", toArray(TurnLoan)},
         {"StartTurnMoney", toArray(StartTurnMoney)},
     };
 }

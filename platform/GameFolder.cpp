@@ -17,9 +17,8 @@ namespace {
 QString findEntry(const QDir& dir, const QString& name) {
     if (QFileInfo::exists(dir.filePath(name)))
         return name;
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                      QDir::Name);
+    const QStringList entries = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
@@ -57,9 +56,8 @@ QStringList GameFolder::list(const QString& folder, const QString& wildcard) con
     const QDir dir(dirPath);
     if (!QFileInfo(dirPath).isDir())
         return {};
-    const QRegularExpression pattern(
-        QRegularExpression::wildcardToRegularExpression(wildcard),
-        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(wildcard),
+                                     QRegularExpression::CaseInsensitiveOption);
     QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     names.sort(Qt::CaseSensitive);
     QStringList out;

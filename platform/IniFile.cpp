@@ -6,7 +6,9 @@
 
 namespace {
 
-QString foldName(const QString& name) { return name.trimmed().toCaseFolded(); }
+QString foldName(const QString& name) {
+    return name.trimmed().toCaseFolded();
+}
 
 // Windows drops one pair of matching quotes around a value.
 QString unquote(const QString& value) {
@@ -83,8 +85,7 @@ std::optional<QString> IniFile::find(const QString& section, const QString& key)
     return *k;
 }
 
-QString IniFile::value(const QString& section, const QString& key,
-                       const QString& fallback) const {
+QString IniFile::value(const QString& section, const QString& key, const QString& fallback) const {
     return find(section, key).value_or(fallback);
 }
 
@@ -106,11 +107,11 @@ std::optional<std::int32_t> IniFile::parseInt(const QString& text) {
     long long value = 0;
     bool any = false;
     for (; i < t.size(); ++i) {
-        const int digit = t[i].isDigit() && t[i].unicode() < 128 ? t[i].unicode() - '0'
-                          : base == 16 && t[i].toLower() >= QLatin1Char('a') &&
-                                  t[i].toLower() <= QLatin1Char('f')
-                              ? t[i].toLower().unicode() - 'a' + 10
-                              : -1;
+        const int digit =
+            t[i].isDigit() && t[i].unicode() < 128 ? t[i].unicode() - '0'
+            : base == 16 && t[i].toLower() >= QLatin1Char('a') && t[i].toLower() <= QLatin1Char('f')
+                ? t[i].toLower().unicode() - 'a' + 10
+                : -1;
         if (digit < 0)
             break;
         any = true;

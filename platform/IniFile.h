@@ -24,8 +24,7 @@ public:
     // A whole number: decimal (leading zeros allowed, a sign allowed) or hexadecimal
     // written "0x..."; read as far as it goes, so "12 weeks" is 12. No digits, or a
     // missing key, gives the fallback; values beyond 32 bits are clamped.
-    std::int32_t intValue(const QString& section, const QString& key,
-                          std::int32_t fallback) const;
+    std::int32_t intValue(const QString& section, const QString& key, std::int32_t fallback) const;
 
     static std::optional<std::int32_t> parseInt(const QString& text);
 

@@ -8,7 +8,9 @@
 
 namespace NumberText {
 
-QString applicationTitle() { return QStringLiteral("Zorvick"); }
+QString applicationTitle() {
+    return QStringLiteral("Zorvick");
+}
 
 namespace {
 
@@ -44,9 +46,13 @@ QString withComma(QString text) {
 
 } // namespace
 
-QString whole(double value) { return fixed(value, 0); }
+QString whole(double value) {
+    return fixed(value, 0);
+}
 
-QString money(double value) { return fixed(value, 2); }
+QString money(double value) {
+    return fixed(value, 2);
+}
 
 QString shortest(float value) {
     if (std::isnan(value))
@@ -56,9 +62,9 @@ QString shortest(float value) {
     char buffer[64];
     const float magnitude = std::fabs(value);
     const bool plain = magnitude == 0.0f || (magnitude >= 1e-5f && magnitude < 1e15f);
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      plain ? std::chars_format::fixed
-                                            : std::chars_format::scientific);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value,
+                      plain ? std::chars_format::fixed : std::chars_format::scientific);
     QString text = QString::fromLatin1(buffer, result.ptr - buffer);
     if (!plain) {
         // "1.5e+20" as the general form writes it: "1,5E20".
@@ -152,10 +158,10 @@ std::optional<float> parseFloat(const QString& text) {
 std::optional<std::int32_t> readInt(const QString& text, Prompter& prompter) {
     const auto value = parseInt(text);
     if (!value)
-        prompter.error(QStringLiteral("'%s' is not a valid integer value").replace(
-                           QLatin1String("%s"), text) +
-                           QLatin1Char('.'),
-                       applicationTitle());
+        prompter.error(
+            QStringLiteral("'%s' is not a valid integer value").replace(QLatin1String("%s"), text) +
+                QLatin1Char('.'),
+            applicationTitle());
     return value;
 }
 

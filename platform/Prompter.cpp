@@ -1,6 +1,8 @@
 #include "platform/Prompter.h"
 
-QString Prompter::defaultTitle() { return QStringLiteral("Однако здравствуйте!"); }
+QString Prompter::defaultTitle() {
+    return QStringLiteral("Однако здравствуйте!");
+}
 
 QString Prompter::kindName(Kind kind) {
     switch (kind) {

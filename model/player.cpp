@@ -1,0 +1,96 @@
+#include "model/player.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <algorithm>
+
+TZorvick::TZorvick(std::int32_t industryCount) {
+    HistoryCount = 0;
+    Money = 30000;
+    IndustryCount = industryCount;
+    TechLevel = 1;
+    Industries.reserve(std::size_t(std::max(industryCount, 0)));
+    Debt = 0;
+    AdvExp = 0;
+    Price = 0;
+    SellAmount = 0;
+    RLWeeks = 0;
+    Bankrupt = false;
+    Removed = false;
+    DebtWeeks = 0;
+    for (std::int32_t i = 0; i < industryCount; ++i)
+        Industries.emplace_back(1, 2);
+    Expences = TExpences();
+}
+
+void TZorvick::RecordWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
+                          float rmCost, float constr, float interest, float taxes, float revenue,
+                          float turnLoan, float startTurnMoney) {
+    if (HistoryCount == HistoryLength) {
+        Expences.ShiftWeek(advExp, usage, costs, salary, rl, dev, rmCost, constr, interest, taxes,
+                           revenue, turnLoan, startTurnMoney);
+    } else {
+        ++HistoryCount;
+        Expences.AddWeek(advExp, usage, costs, salary, rl, dev, rmCost, constr, interest, taxes,
+                         revenue, turnLoan, startTurnMoney);
+    }
+}
+
+void TZorvick::PostLetter(const QString& from, const QString& subject, const QString& text,
+                          const QString& date) {
+    TLetter letter;
+    letter.From = from;
+    letter.Text = text;
+    letter.Subject = subject;
+    letter.Date = date;
+    letter.Unread = true;
+    Letters.push_back(std::move(letter));
+}
+
+void TZorvick::DeleteLetter(int index) {
+    if (index < 0 || std::size_t(index) >= Letters.size())
+        return;
+    Letters.erase(Letters.begin() + index);
+}
+
+bool TZorvick::HasUnread() const {
+    for (const TLetter& letter : Letters)
+        if (letter.Unread)
+            return true;
+    return false;
+}
+
+QJsonObject TZorvick::toJson() const {
+    QJsonArray industries;
+    for (const TIndustry& industry : Industries)
+        industries.append(industry.toJson());
+    QJsonArray letters;
+    for (const TLetter& letter : Letters)
+        letters.append(letter.toJson());
+    return QJsonObject{{"Money", double(Money)},
+                       {"Title", Title},
+                       {"PlayerName", PlayerName},
+                       {"Face", Face},
+                       {"Industries", industries},
+                       {"IndustryCount", IndustryCount},
+                       {"Price", double(Price)},
+                       {"AdvExp", double(AdvExp)},
+                       {"ResearchInvest", double(ResearchInvest)},
+                       {"TechLevel", TechLevel},
+                       {"Debt", double(Debt)},
+                       {"SellAmount", SellAmount},
+                       {"LastDebt", double(LastDebt)},
+                       {"Sold", double(Sold)},
+                       {"RLWeeks", RLWeeks},
+                       {"RLInvest", double(RLInvest)},
+                       {"Letters", letters},
+                       {"Bankrupt", Bankrupt},
+                       {"DebtWeeks", DebtWeeks},
+                       {"Removed", Removed},
+                       {"Produced", Produced},
+                       {"Expences", Expences.toJson()},
+                       {"HistoryCount", HistoryCount},
+                       {"Constr", double(Constr)},
+                       {"StartTurnMoney", double(StartTurnMoney)},
+                       {"TurnLoan", double(TurnLoan)}};
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/industry.h"
+#include "model/letter.h"
+#include "model/rnp.h"
+
+#include <QString>
+#include <cstdint>
+
+class QJsonObject;
+
+// A player's firm: names, cash and debt, the week's decisions, research and
+// design progress, bankruptcy counters, the mailbox and the ten-week history.
+class TZorvick {
+public:
+    explicit TZorvick(std::int32_t industryCount);
+
+    float Money = 30000;
+    QString Title;
+    QString PlayerName;
+    std::int32_t Face = 0;
+    TIndustries Industries;
+    std::int32_t IndustryCount = 1;
+    float Price = 0;
+    float AdvExp = 0;
+    float ResearchInvest = 0;
+    std::int32_t TechLevel = 1;
+    float Debt = 0;
+    std::int32_t SellAmount = 0;
+    float LastDebt = 0;
+    float Sold = 0;
+    std::int32_t RLWeeks = 0;
+    float RLInvest = 0;
+    TLetters Letters;
+    bool Bankrupt = false;
+    std::int32_t DebtWeeks = 0;
+    bool Removed = false;
+    std::int32_t Produced = 0;
+    TExpences Expences;
+    std::int32_t HistoryCount = 0;
+    float Constr = 0;
+    float StartTurnMoney = 0;
+    float TurnLoan = 0;
+
+    static constexpr std::int32_t HistoryLength = 10;
+
+    // Appends a settled week to the history, dropping the oldest once ten are kept.
+    // Arguments in the order of TExpences::AddWeek.
+    void RecordWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
+                    float rmCost, float constr, float interest, float taxes, float revenue,
+                    float turnLoan, float startTurnMoney);
+
+    // The mailbox. The date is the calendar's DateText at the moment of posting.
+    void PostLetter(const QString& from, const QString& subject, const QString& text,
+                    const QString& date);
+    void DeleteLetter(int index);
+    bool HasUnread() const;
+
+    QJsonObject toJson() const;
+};
