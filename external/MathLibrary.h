@@ -1,11 +1,18 @@
 #pragma once
 
 // The market library: production cost and market demand, built by the project
-// as a shared library of its own and called with C linkage.
+// as a shared library of its own (libzorvickmath.so) and called with C linkage.
+// The demand model is described in external/math/MathLibrary.cpp.
 
 #include "model/rnp.h"
 
 #include <cstdint>
+
+#if defined(ZORVICK_MATH_BUILD)
+#define ZORVICK_MATH_API __attribute__((visibility("default")))
+#else
+#define ZORVICK_MATH_API
+#endif
 
 extern "C" {
 
@@ -13,12 +20,18 @@ extern "C" {
 // weekly salary per worker, the enterprise's weekly running costs and weekly
 // amortisation, 2 x volume (1 when 0), the workshop's staff, the volume (1 when 0),
 // the number of machines with at least one worker.
-double CalculateProdCost(float salary, float costs, float amortization, std::int32_t rawUnits,
-                         std::int32_t workers, std::int32_t volume, std::int32_t staffedMachines);
+// The week's wages, running costs and amortisation are spread over the volume, so
+// volume x cost is the whole week's bill. Negative or NaN inputs count as 0; the
+// result is finite and not negative.
+ZORVICK_MATH_API double CalculateProdCost(float salary, float costs, float amortization,
+                                          std::int32_t rawUnits, std::int32_t workers,
+                                          std::int32_t volume, std::int32_t staffedMachines);
 
 // Suits the market buys this week from the firm at playerIndex. The three arrays
-// hold one slot per firm; only the first playerCount slots are read.
-double Demand(float marketCoefficient, float designInvestment, const TPrice* prices,
-              const TAdvExp* advertising, const TProd* offered, std::int32_t playerIndex,
-              std::int32_t playerCount, std::int32_t designWeeks);
+// hold one slot per firm; only the first playerCount slots are read. The result is
+// finite and not negative; an index outside the slots gives 0.
+ZORVICK_MATH_API double Demand(float marketCoefficient, float designInvestment,
+                               const TPrice* prices, const TAdvExp* advertising,
+                               const TProd* offered, std::int32_t playerIndex,
+                               std::int32_t playerCount, std::int32_t designWeeks);
 }

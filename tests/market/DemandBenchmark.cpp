@@ -1,0 +1,31 @@
+#include "external/MathLibrary.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+namespace {
+
+// A full game: ten firms, each asked once per settled week.
+void BM_DemandTenPlayers(benchmark::State& state) {
+    constexpr std::int32_t players = 10;
+    std::array<TPrice, players> prices;
+    std::array<TAdvExp, players> adverts;
+    std::array<TProd, players> offers;
+    for (std::int32_t i = 0; i < players; ++i) {
+        prices[i] = {i + 1, 80.0f + 5.0f * float(i)};
+        adverts[i] = {500.0f * float(i), i + 1};
+        offers[i] = {0, 900.0f + 20.0f * float(i)};
+    }
+    std::int32_t index = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            Demand(1.1f, 5000.0f, prices.data(), adverts.data(), offers.data(), index, players, 1));
+        index = (index + 1) % players;
+    }
+}
+BENCHMARK(BM_DemandTenPlayers);
+
+} // namespace
+
+BENCHMARK_MAIN();

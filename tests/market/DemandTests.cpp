@@ -1,0 +1,318 @@
+#include "external/MathLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace {
+
+// The three market records of a week, filled the way the end of a move fills them.
+struct Market {
+    std::vector<TPrice> prices;
+    std::vector<TAdvExp> adverts;
+    std::vector<TProd> offers;
+    float coefficient = 1.1f;
+    float design = 0;
+    std::int32_t designWeeks = 0;
+
+    void add(float price, float advertising, float amount) {
+        const std::int32_t slot = std::int32_t(prices.size()) + 1;
+        prices.push_back({slot, price});
+        adverts.push_back({advertising, slot});
+        offers.push_back({0, amount});
+    }
+    std::int32_t count() const { return std::int32_t(prices.size()); }
+    double demand(std::int32_t index) const { return demand(index, count()); }
+    double demand(std::int32_t index, std::int32_t playerCount) const {
+        return Demand(coefficient, design, prices.data(), adverts.data(), offers.data(), index,
+                      playerCount, designWeeks);
+    }
+};
+
+// Markets of 1 to 10 firms with ordinary figures; every firm offers suits.
+class MarketGen {
+public:
+    explicit MarketGen(unsigned seed) : gen_(seed) {}
+    Market next() {
+        Market m;
+        m.coefficient = real(0.2, 3);
+        const int firms = std::uniform_int_distribution<int>(1, 10)(gen_);
+        for (int i = 0; i < firms; ++i)
+            m.add(real(5, 600), real(0, 20000), real(1, 3000));
+        return m;
+    }
+    float real(double lo, double hi) {
+        return float(std::uniform_real_distribution<double>(lo, hi)(gen_));
+    }
+    std::int32_t index(const Market& m) {
+        return std::uniform_int_distribution<std::int32_t>(0, m.count() - 1)(gen_);
+    }
+
+private:
+    std::mt19937 gen_;
+};
+
+constexpr int kRounds = 1000;
+
+Market equalFirms(int firms, float price, float advertising) {
+    Market m;
+    for (int i = 0; i < firms; ++i)
+        m.add(price, advertising, 1000);
+    return m;
+}
+
+TEST(Demand, FiniteAndNotNegativeForAnyInput) {
+    const float specials[] = {0,
+                              -1,
+                              -1e30f,
+                              1e-30f,
+                              1,
+                              100,
+                              1e30f,
+                              FLT_MAX,
+                              -FLT_MAX,
+                              std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity(),
+                              std::numeric_limits<float>::quiet_NaN()};
+    constexpr int n = sizeof specials / sizeof specials[0];
+    std::mt19937 gen(11);
+    std::uniform_int_distribution<int> pick(0, n - 1);
+    std::uniform_int_distribution<int> firms(0, 10);
+    std::uniform_int_distribution<std::int32_t> weeks(-1, 5);
+    for (int round = 0; round < 20000; ++round) {
+        Market m;
+        const int count = firms(gen);
+        for (int i = 0; i < count; ++i)
+            m.add(specials[pick(gen)], specials[pick(gen)], specials[pick(gen)]);
+        m.coefficient = specials[pick(gen)];
+        m.design = specials[pick(gen)];
+        m.designWeeks = weeks(gen);
+        for (std::int32_t i = 0; i < count; ++i) {
+            const double d = m.demand(i);
+            ASSERT_TRUE(std::isfinite(float(d)) && d >= 0) << "round " << round << " -> " << d;
+        }
+    }
+}
+
+TEST(Demand, IndexOutsideTheSlotsGivesZero) {
+    const Market m = equalFirms(3, 100, 1000);
+    EXPECT_GT(m.demand(2), 0);
+    EXPECT_EQ(m.demand(3), 0);
+    EXPECT_EQ(m.demand(-1), 0);
+    EXPECT_EQ(m.demand(2, 2), 0);
+    EXPECT_EQ(m.demand(0, 0), 0);
+    EXPECT_EQ(m.demand(0, -4), 0);
+    EXPECT_EQ(Demand(1.1f, 0, nullptr, nullptr, nullptr, 0, 0, 0), 0);
+}
+
+TEST(Demand, ReadsOnlyTheFirstPlayerCountSlots) {
+    MarketGen gen(3);
+    for (int round = 0; round < kRounds; ++round) {
+        Market m = gen.next();
+        const std::int32_t count = m.count();
+        const std::int32_t i = gen.index(m);
+        const double before = m.demand(i, count);
+        // Slots past the count hold last week's firms: they must not be seen.
+        m.add(1, 1e6f, 5000);
+        m.add(std::numeric_limits<float>::quiet_NaN(), 0, 1);
+        EXPECT_EQ(m.demand(i, count), before);
+    }
+}
+
+TEST(Demand, SameInputsSameResult) {
+    MarketGen gen(5);
+    for (int round = 0; round < kRounds; ++round) {
+        const Market m = gen.next();
+        const std::int32_t i = gen.index(m);
+        const Market copy = m;
+        EXPECT_EQ(m.demand(i), copy.demand(i));
+    }
+}
+
+TEST(Demand, ZeroCoefficientGivesZeroAndDemandIsProportionalToIt) {
+    MarketGen gen(13);
+    for (int round = 0; round < kRounds; ++round) {
+        Market m = gen.next();
+        const std::int32_t i = gen.index(m);
+        const float k = m.coefficient;
+        const double base = m.demand(i);
+        ASSERT_GT(base, 0);
+        m.coefficient = 2 * k;
+        EXPECT_NEAR(m.demand(i), 2 * base, base * 1e-9);
+        m.coefficient = k / 4;
+        EXPECT_NEAR(m.demand(i), base / 4, base * 1e-9);
+        m.coefficient = 0;
+        EXPECT_EQ(m.demand(i), 0);
+        m.coefficient = -k;
+        EXPECT_EQ(m.demand(i), 0);
+    }
+}
+
+TEST(Demand, FallsStrictlyWithOwnPrice) {
+    MarketGen gen(17);
+    for (int round = 0; round < kRounds; ++round) {
+        Market m = gen.next();
+        const std::int32_t i = gen.index(m);
+        const float price = gen.real(0.01, 5000);
+        m.prices[i].Price = price;
+        const double cheap = m.demand(i);
+        m.prices[i].Price = price * 1.02f;
+        EXPECT_LT(m.demand(i), cheap) << price;
+    }
+}
+
+TEST(Demand, AdvertisingRaisesDemandWithDiminishingReturns) {
+    MarketGen gen(19);
+    for (int round = 0; round < kRounds; ++round) {
+        Market m = gen.next();
+        const std::int32_t i = gen.index(m);
+        const float spend = gen.real(0, 50000);
+        const float step = gen.real(100, 5000);
+        double d[3];
+        for (int s = 0; s < 3; ++s) {
+            m.adverts[i].AdvExp = spend + float(s) * step;
+            d[s] = m.demand(i);
+        }
+        EXPECT_LT(d[0], d[1]);
+        EXPECT_LT(d[1], d[2]);
+        EXPECT_LT(d[2] - d[1], d[1] - d[0]) << spend << " + " << step;
+    }
+}
+
+TEST(Demand, CompetitorsPricesAndAdvertisingWorkAgainstTheFirm) {
+    MarketGen gen(23);
+    int compared = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        Market m = gen.next();
+        if (m.count() < 2)
+            continue;
+        ++compared;
+        const std::int32_t i = gen.index(m);
+        const std::int32_t rival = (i + 1) % m.count();
+        const double before = m.demand(i);
+
+        Market dearer = m;
+        dearer.prices[rival].Price *= 1.1f;
+        EXPECT_GT(dearer.demand(i), before);
+
+        Market louder = m;
+        louder.adverts[rival].AdvExp += 2000;
+        EXPECT_LT(louder.demand(i), before);
+    }
+    EXPECT_GT(compared, kRounds / 2);
+}
+
+TEST(Demand, DesignContractRaisesDemandWhileItRuns) {
+    MarketGen gen(29);
+    for (int round = 0; round < kRounds; ++round) {
+        Market m = gen.next();
+        const std::int32_t i = gen.index(m);
+        const double plain = m.demand(i);
+        const float investment = gen.real(100, 200000);
+
+        m.design = investment;
+        for (std::int32_t weeks : {0, 4, -1}) {
+            m.designWeeks = weeks;
+            EXPECT_EQ(m.demand(i), plain) << "weeks " << weeks;
+        }
+        m.designWeeks = 1;
+        m.design = 0;
+        EXPECT_EQ(m.demand(i), plain);
+        m.design = -investment;
+        EXPECT_EQ(m.demand(i), plain);
+
+        double d[3];
+        for (int s = 0; s < 3; ++s) {
+            m.design = investment * float(s + 1);
+            d[s] = m.demand(i);
+        }
+        EXPECT_GT(d[0], plain);
+        EXPECT_LT(d[0], d[1]);
+        EXPECT_LT(d[1], d[2]);
+        EXPECT_LT(d[2] - d[1], d[1] - d[0]);
+        for (std::int32_t weeks : {2, 3}) {
+            m.designWeeks = weeks;
+            EXPECT_EQ(m.demand(i), d[2]);
+        }
+    }
+}
+
+TEST(Demand, FirmsThatOfferNothingDoNotCompete) {
+    MarketGen gen(31);
+    for (int round = 0; round < kRounds; ++round) {
+        Market m = gen.next();
+        const std::int32_t i = gen.index(m);
+        const double alone = m.demand(i);
+        // An idle firm in every position before and after: cheap and loud, but offering nothing.
+        for (float idle : {0.0f, -50.0f, std::numeric_limits<float>::quiet_NaN()}) {
+            Market withIdle = m;
+            withIdle.add(1, 1e6f, idle);
+            EXPECT_EQ(withIdle.demand(i), alone);
+            Market idleFirst;
+            idleFirst.coefficient = m.coefficient;
+            idleFirst.add(1, 1e6f, idle);
+            for (std::int32_t j = 0; j < m.count(); ++j)
+                idleFirst.add(m.prices[j].Price, m.adverts[j].AdvExp, m.offers[j].Amount);
+            EXPECT_EQ(idleFirst.demand(i + 1), alone);
+        }
+    }
+}
+
+TEST(Demand, TheAskedFirmCountsWhateverItOffers) {
+    Market m = equalFirms(2, 100, 1000);
+    const double offering = m.demand(0);
+    m.offers[0].Amount = 0;
+    EXPECT_EQ(m.demand(0), offering);
+}
+
+// The starting economy: market coefficient 1.1, wages 550.
+TEST(DemandCalibration, TwoEqualFirmsAtTheStart) {
+    const Market m = equalFirms(2, 100, 1000);
+    EXPECT_GE(m.demand(0), 800);
+    EXPECT_LE(m.demand(0), 1500);
+    EXPECT_EQ(m.demand(0), m.demand(1));
+}
+
+// A full starting workshop: 40 workers, 10 level-1 machines, 1000 suits a week.
+struct StartingWorkshop {
+    static constexpr std::int32_t capacity = 1000;
+    double unitCost = CalculateProdCost(550, 346, 2401, 2 * capacity, 40, capacity, 10);
+    float proposedPrice = float(1.5 * (unitCost + 40));
+};
+
+TEST(DemandCalibration, StartingWorkshopCanEarnAtItsProposedPrice) {
+    const StartingWorkshop shop;
+    const Market m = equalFirms(2, shop.proposedPrice, 1000);
+    const double sold = std::min(m.demand(0), double(shop.capacity));
+    const double profit = 0.9 * shop.proposedPrice * sold - shop.unitCost * shop.capacity -
+                          40.0 * shop.capacity - 1000;
+    EXPECT_GT(profit, 0) << "sold " << sold << " at " << shop.proposedPrice;
+}
+
+TEST(DemandCalibration, ThreefoldPriceLosesMostBuyers) {
+    const StartingWorkshop shop;
+    Market m = equalFirms(2, shop.proposedPrice, 1000);
+    const double fair = m.demand(0);
+    m.prices[0].Price = 3 * shop.proposedPrice;
+    EXPECT_LT(m.demand(0), fair / 4);
+}
+
+TEST(DemandCalibration, MarketGrowsWithTheFirmsThatOffer) {
+    double lowest = 1e30, highest = 0, lastTotal = 0;
+    for (int firms = 2; firms <= 10; ++firms) {
+        const Market m = equalFirms(firms, 100, 1000);
+        const double each = m.demand(firms - 1);
+        EXPECT_GT(each * firms, lastTotal) << firms;
+        lastTotal = each * firms;
+        lowest = std::min(lowest, each);
+        highest = std::max(highest, each);
+    }
+    EXPECT_LE(highest, 2 * lowest);
+}
+
+} // namespace
