@@ -1,0 +1,88 @@
+#include "game/TScenario.h"
+
+#include "platform/NumberText.h"
+#include "platform/RandomSource.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+
+#include <algorithm>
+
+const QString TScenario::DefaultCountryMessage = QStringLiteral("Ошибка");
+
+namespace {
+
+QString turnSection(std::int32_t n) {
+    return QStringLiteral("Turn ") + QString::number(n);
+}
+
+} // namespace
+
+TScenario::TScenario(GameFolder folder, RandomSource& random)
+    : folder_(std::move(folder)), random_(random) {}
+
+void TScenario::ScenarioStep() {
+    if (!Active || ScenarioTurn == ScenarioTurns) {
+        StartScenario();
+        return;
+    }
+    ++ScenarioTurn;
+    ReadTurn(ScenarioTurn);
+}
+
+void TScenario::StartScenario() {
+    Active = true;
+    const QStringList files = folder_.list(QStringLiteral("scenarios"), QStringLiteral("*.scn"));
+    if (files.isEmpty()) {
+        ScenarioFile.clear();
+        File = IniFile();
+    } else {
+        ScenarioFile = files.at(random_.bounded(int(files.size())));
+        File = IniFile::load(ScenarioFile);
+    }
+    ScenarioTurn = 0;
+    // A negative count would never meet the turn counter and run one scenario forever.
+    ScenarioTurns = std::max<std::int32_t>(
+        0, File.intValue(QStringLiteral("Settings"), QStringLiteral("eTurns"), 1));
+    ReadTurn(0);
+}
+
+float TScenario::number(const QString& section, const QString& key, float fallback) const {
+    const auto text = File.find(section, key);
+    if (!text)
+        return fallback;
+    return NumberText::parseFloat(*text).value_or(fallback);
+}
+
+void TScenario::ReadTurn(std::int32_t n) {
+    const QString numbers = turnSection(n);
+    MarketCoefficient = number(numbers, QStringLiteral("eMK"), DefaultMarketCoefficient);
+    WeeklySalary = number(numbers, QStringLiteral("eMSalary"), DefaultWeeklySalary);
+    InterestRate = number(numbers, QStringLiteral("eMInterest"), DefaultInterestPercent) / 100.0f;
+    WorkPlacePriceI = number(numbers, QStringLiteral("eWPICost"), DefaultWorkPlacePriceI);
+    WorkPlacePriceII = number(numbers, QStringLiteral("eWPIICost"), DefaultWorkPlacePriceII);
+    WorkPlacePriceIII = number(numbers, QStringLiteral("eWPIIICost"), DefaultWorkPlacePriceIII);
+
+    // The bank and the news run one section ahead of the numbers.
+    const QString next = turnSection(n + 1);
+    BankOpen = File.intValue(next, QStringLiteral("cbBank"), 1) != 0;
+    CountryMessage = File.value(next, QStringLiteral("eMessage"), DefaultCountryMessage);
+}
+
+QJsonObject TScenario::toJson() const {
+    return QJsonObject{
+        {"MarketCoefficient", double(MarketCoefficient)},
+        {"WeeklySalary", double(WeeklySalary)},
+        {"InterestRate", double(InterestRate)},
+        {"WorkPlacePriceI", double(WorkPlacePriceI)},
+        {"WorkPlacePriceII", double(WorkPlacePriceII)},
+        {"WorkPlacePriceIII", double(WorkPlacePriceIII)},
+        {"BankOpen", BankOpen},
+        {"CountryMessage", CountryMessage},
+        {"Active", Active},
+        // The name alone, so dumps compare across machines.
+        {"ScenarioFile", ScenarioFile.isEmpty() ? QString() : QFileInfo(ScenarioFile).fileName()},
+        {"ScenarioTurns", ScenarioTurns},
+        {"ScenarioTurn", ScenarioTurn},
+    };
+}
