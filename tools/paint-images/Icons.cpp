@@ -56,25 +56,22 @@ QImage tradeGlyph() {
     QImage image = glyphCanvas();
     QPainter p;
     beginPainting(p, image);
-    // A stack of gold coins and one coin standing in front.
+    // A stack of gold coins and one coin standing in front, on half pixels so edges stay crisp.
     const QColor gold(0xf0, 0xb8, 0x20);
     const QColor rim(0x8a, 0x5a, 0x08);
-    for (int i = 0; i < 4; ++i) {
-        const qreal y = 12.5 - i * 2.6;
-        p.setPen(QPen(rim, 0.8));
-        p.setBrush(gold.darker(115));
-        p.drawRect(QRectF(1, y, 9, 2.2));
-        p.setBrush(gold);
-        p.drawEllipse(QRectF(1, y - 1.5, 9, 3));
-    }
-    QLinearGradient shine(8, 5, 15, 14);
-    shine.setColorAt(0, QColor(0xff, 0xec, 0x90));
-    shine.setColorAt(1, gold.darker(110));
     p.setPen(QPen(rim, 1));
+    for (int i = 0; i < 4; ++i) {
+        const qreal y = 12.5 - i * 3;
+        p.setBrush(i == 3 ? gold.lighter(115) : gold);
+        p.drawRoundedRect(QRectF(0.5, y, 9, 3), 1.5, 1.5);
+    }
+    QLinearGradient shine(8, 6, 14, 15);
+    shine.setColorAt(0, QColor(0xff, 0xec, 0x90));
+    shine.setColorAt(1, gold);
     p.setBrush(shine);
-    p.drawEllipse(QPointF(11, 10), 4.4, 4.4);
-    p.setPen(QPen(rim, 1.1));
-    p.drawLine(QPointF(11, 7.5), QPointF(11, 12.5));
+    p.drawEllipse(QRectF(6.5, 6.5, 9, 9));
+    p.setPen(QPen(rim, 1));
+    p.drawLine(QPointF(11, 8.5), QPointF(11, 13.5));
     p.end();
     return image;
 }
