@@ -67,7 +67,7 @@ Market equalFirms(int firms, float price, float advertising) {
 }
 
 TEST(Demand, FiniteAndNotNegativeForAnyInput) {
-    const float specials[] = {0,
+    const float extremes[] = {0,
                               -1,
                               -1e30f,
                               1e-30f,
@@ -79,7 +79,7 @@ TEST(Demand, FiniteAndNotNegativeForAnyInput) {
                               std::numeric_limits<float>::infinity(),
                               -std::numeric_limits<float>::infinity(),
                               std::numeric_limits<float>::quiet_NaN()};
-    constexpr int n = sizeof specials / sizeof specials[0];
+    constexpr int n = sizeof extremes / sizeof extremes[0];
     std::mt19937 gen(11);
     std::uniform_int_distribution<int> pick(0, n - 1);
     std::uniform_int_distribution<int> firms(0, 10);
@@ -88,9 +88,9 @@ TEST(Demand, FiniteAndNotNegativeForAnyInput) {
         Market m;
         const int count = firms(gen);
         for (int i = 0; i < count; ++i)
-            m.add(specials[pick(gen)], specials[pick(gen)], specials[pick(gen)]);
-        m.coefficient = specials[pick(gen)];
-        m.design = specials[pick(gen)];
+            m.add(extremes[pick(gen)], extremes[pick(gen)], extremes[pick(gen)]);
+        m.coefficient = extremes[pick(gen)];
+        m.design = extremes[pick(gen)];
         m.designWeeks = weeks(gen);
         for (std::int32_t i = 0; i < count; ++i) {
             const double d = m.demand(i);

@@ -56,7 +56,7 @@ TEST(ProdCost, NegativeAndNaNInputsCountAsZero) {
 }
 
 TEST(ProdCost, NeverNegativeNaNOrInfinite) {
-    const float specials[] = {0,
+    const float extremes[] = {0,
                               -1,
                               1e-30f,
                               1e30f,
@@ -67,9 +67,9 @@ TEST(ProdCost, NeverNegativeNaNOrInfinite) {
                               std::numeric_limits<float>::quiet_NaN()};
     const std::int32_t counts[] = {std::numeric_limits<std::int32_t>::min(), -1, 0, 1,
                                    std::numeric_limits<std::int32_t>::max()};
-    for (float s : specials)
-        for (float c : specials)
-            for (float a : specials)
+    for (float s : extremes)
+        for (float c : extremes)
+            for (float a : extremes)
                 for (std::int32_t w : counts)
                     for (std::int32_t v : counts) {
                         const double r = CalculateProdCost(s, c, a, v, w, v, w);
