@@ -1,5 +1,8 @@
 #include "model/player.h"
 
+#include "external/MathLibrary.h"
+#include "platform/Sound.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <algorithm>
@@ -58,6 +61,52 @@ bool TZorvick::HasUnread() const {
         if (letter.Unread)
             return true;
     return false;
+}
+
+std::int32_t TZorvick::MaxProduction() const {
+    if (Industries.empty() || Industries[0].Buildings.empty() || Industries[0].Storages.empty())
+        return 0;
+    std::int32_t capacity = 0;
+    for (const TWorkPlace& w : Industries[0].Buildings[0].WorkPlaces)
+        capacity += w.Productivity;
+    return std::min(capacity, Industries[0].Storages[0].Amount / 2);
+}
+
+std::int32_t TZorvick::UseRawMaterials(std::int32_t amount, bool doIt, Prompter& prompter) {
+    if (Industries.empty() || Industries[0].Buildings.empty() || Industries[0].Storages.empty())
+        return 0;
+    std::int32_t capacity = 0;
+    for (TWorkPlace& w : Industries[0].Buildings[0].WorkPlaces) {
+        w.SetWorkers(w.Workers);
+        capacity += w.Productivity;
+    }
+    const std::int32_t need = amount < capacity ? 2 * amount : 2 * capacity;
+    return Industries[0].Storages[0].Take(need, !doIt, prompter);
+}
+
+float TZorvick::ProductionCost(std::int32_t volume, float weeklySalary, Sound& sound,
+                               ProdCostRoutine routine) {
+    const std::int32_t single = volume == 0 ? 1 : volume;
+    const std::int32_t twice = 2 * volume == 0 ? 1 : 2 * volume;
+    float costs = 0;
+    float amortization = 0;
+    std::int32_t staffed = 0;
+    std::int32_t workers = 0;
+    if (!Industries.empty()) {
+        TIndustry& industry = Industries[0];
+        costs = EnterpriseCosts(industry);
+        amortization = EnterpriseAmortization(industry);
+        if (!industry.Buildings.empty()) {
+            for (const TWorkPlace& w : industry.Buildings[0].WorkPlaces)
+                staffed += w.Workers != 0;
+            workers = industry.Buildings[0].UpdateWorkers();
+        }
+    }
+    const ProdCostRoutine calculate = routine ? routine : &CalculateProdCost;
+    const float cost =
+        float(calculate(weeklySalary, costs, amortization, twice, workers, single, staffed));
+    sound.beep();
+    return cost;
 }
 
 QJsonObject TZorvick::toJson() const {

@@ -7,7 +7,14 @@
 #include <QString>
 #include <cstdint>
 
+class Prompter;
 class QJsonObject;
+class Sound;
+
+// The production cost routine of the market library, as ProductionCost calls it.
+using ProdCostRoutine = double (*)(float salary, float costs, float amortization,
+                                   std::int32_t rawUnits, std::int32_t workers, std::int32_t volume,
+                                   std::int32_t staffedMachines);
 
 // A player's firm: names, cash and debt, the week's decisions, research and
 // design progress, bankruptcy counters, the mailbox and the ten-week history.
@@ -55,6 +62,16 @@ public:
                     const QString& date);
     void DeleteLetter(int index);
     bool HasUnread() const;
+
+    // Production, always on the first enterprise, its first building and its
+    // raw-material storage; one suit takes two units of raw material.
+    std::int32_t MaxProduction() const;
+    // Takes the raw materials for amount suits (capped by the machines' output)
+    // when doIt is set, else only checks; returns the suits provided for.
+    std::int32_t UseRawMaterials(std::int32_t amount, bool doIt, Prompter& prompter);
+    // Cost of one suit for a run of volume suits; beeps on every call.
+    float ProductionCost(std::int32_t volume, float weeklySalary, Sound& sound,
+                         ProdCostRoutine routine = nullptr);
 
     QJsonObject toJson() const;
 };
