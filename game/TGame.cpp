@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+TGame::TGame(const GameFolder& folder, RandomSource& random) : Scenario(folder, random) {}
+
 TZorvick* TGame::Company() const {
     if (CurrentPlayer < 0 || std::size_t(CurrentPlayer) >= Players.size())
         return nullptr;
@@ -89,5 +91,6 @@ QJsonObject TGame::toJson() const {
                        {"TPrices", prices},
                        {"TAdvExps", advExps},
                        {"TProds", prods},
-                       {"Calendar", Calendar.toJson()}};
+                       {"Calendar", Calendar.toJson()},
+                       {"Scenario", Scenario.toJson()}};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/TCalendar.h"
+#include "game/TScenario.h"
 #include "model/player.h"
 #include "model/rnp.h"
 
@@ -16,7 +17,8 @@ class QJsonObject;
 // and which player and enterprise the board shows. The board owns one.
 class TGame {
 public:
-    TGame() = default;
+    // Scenarios are chosen among the folder's "scenarios/*.scn" with the run's random source.
+    TGame(const GameFolder& folder, RandomSource& random);
 
     std::vector<std::unique_ptr<TZorvick>> Players;
     std::int32_t PlayerCount = 0;
@@ -27,6 +29,7 @@ public:
     std::vector<TAdvExp> TAdvExps;
     std::vector<TProd> TProds;
     TCalendar Calendar;
+    TScenario Scenario; // the economy parameters of the current week
 
     std::int32_t CurrentPlayer = 0;
     std::int32_t EnterpriseIndex = 0;

@@ -1,4 +1,5 @@
 #include "game/TGame.h"
+#include "platform/RandomSource.h"
 #include "platform/ScriptedPrompter.h"
 
 #include <QJsonArray>
@@ -6,8 +7,10 @@
 #include <gtest/gtest.h>
 
 namespace {
+RandomSource random(1);
+
 TGame twoPlayers() {
-    TGame game;
+    TGame game(GameFolder("/nonexistent"), random);
     game.BeginSetup(2);
     game.AddPlayer("Спорт", "Иван", 0);
     game.AddPlayer("Атлет", "Мария", 3);
@@ -60,4 +63,5 @@ TEST(TGame, StateDumpHoldsPlayersAndMarketRecords) {
     EXPECT_EQ(json["TPrices"].toArray().size(), 2);
     EXPECT_EQ(json["CurrentPlayer"].toInt(), 0);
     EXPECT_TRUE(json.contains("Calendar"));
+    EXPECT_EQ(json["Scenario"].toObject()["WeeklySalary"].toDouble(), 550);
 }
