@@ -1,4 +1,7 @@
 #include "external/MathLibrary.h"
+#include "model/player.h"
+#include "platform/Prompter.h"
+#include "platform/SilentSound.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +28,27 @@ void BM_DemandTenPlayers(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DemandTenPlayers);
+
+class YesPrompter : public Prompter {
+public:
+    bool show(Kind, const QString&, const QString&) override { return true; }
+};
+
+// What one settlement or one change of the production amount costs: the full
+// starting workshop priced through the company model and the library.
+void BM_ProductionCost(benchmark::State& state) {
+    YesPrompter prompter;
+    SilentSound sound;
+    TZorvick company(1);
+    TBuilding& workshop = company.Industries[0].Buildings[0];
+    workshop.DistributeWorkers(workshop.HireOffer(40, prompter));
+    std::int32_t volume = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(company.ProductionCost(volume, 550.0f, sound));
+        volume = (volume + 37) % 1000;
+    }
+}
+BENCHMARK(BM_ProductionCost);
 
 } // namespace
 
