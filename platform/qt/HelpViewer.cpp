@@ -43,6 +43,8 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
 
     contents_ = new QListWidget;
     contents_->setObjectName(QStringLiteral("contentsList"));
+    contents_->setWordWrap(true);
+    contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const HelpTopic& t : book_.topics())
         contents_->addItem(
             topicItem(QStringLiteral("%1. %2").arg(t.number).arg(t.title), t.number));
@@ -56,6 +58,7 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     indexLayout->addWidget(indexFilter_);
     index_ = new QListWidget;
     index_->setObjectName(QStringLiteral("indexList"));
+    index_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     indexLayout->addWidget(index_);
     tabs_->addTab(indexPage, QStringLiteral("Указатель"));
 
@@ -75,6 +78,8 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     searchLayout->addWidget(resultCount_);
     results_ = new QListWidget;
     results_->setObjectName(QStringLiteral("searchResults"));
+    results_->setWordWrap(true);
+    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     searchLayout->addWidget(results_);
     tabs_->addTab(searchPage, QStringLiteral("Поиск"));
 
