@@ -180,6 +180,11 @@ void HelpViewer::showSearch() {
 }
 
 void HelpViewer::showTopic(int topic) {
+    // Each opening from the game starts a fresh trail for "Назад".
+    if (!isVisible()) {
+        history_.clear();
+        back_->setEnabled(false);
+    }
     if (book_.topic(topic)) {
         display(topic, true);
     } else {

@@ -1,6 +1,7 @@
 #include "platform/qt/HelpViewer.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +23,8 @@ class HelpViewerTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { QVERIFY2(QFile::exists(helpFile()), qPrintable(helpFile())); }
+
     void opensAtTheTopicsTheGameAsksFor() {
         HelpViewer viewer(helpFile());
         auto* view = child<QTextBrowser>(viewer, "topicView");

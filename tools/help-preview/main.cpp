@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    HelpViewer viewer(GameFolder::applicationFolder().resolve(QStringLiteral("help\\zorvick.hlp")));
+    HelpViewer viewer(
+        GameFolder(QStringLiteral(ZORVICK_GAME_DIR)).resolve(QStringLiteral("help\\zorvick.hlp")));
     viewer.showTopic(args.value(0, QStringLiteral("1")).toInt());
     const QString page = args.value(1);
     if (page == QLatin1String("contents")) {
