@@ -43,18 +43,17 @@ WaveInfo WaveInfo::read(const QString& path) {
         if (qstrncmp(chunk, "fmt ", 4) == 0) {
             if (size < 16)
                 return info;
-            const QByteArray fmt = file.read(size);
-            if (fmt.size() != qsizetype(size))
+            char fmt[16];
+            if (file.read(fmt, 16) != 16)
                 return info;
-            const quint16 format = le16(fmt.constData());
-            info.channels = le16(fmt.constData() + 2);
-            info.sampleRate = int(le32(fmt.constData() + 4));
-            info.bitsPerSample = le16(fmt.constData() + 14);
+            const quint16 format = le16(fmt);
+            info.channels = le16(fmt + 2);
+            info.sampleRate = int(le32(fmt + 4));
+            info.bitsPerSample = le16(fmt + 14);
             haveFormat = format == 1 && info.channels > 0 && info.sampleRate > 0 &&
                          (info.bitsPerSample == 8 || info.bitsPerSample == 16);
-            if (!haveFormat)
-                return info;
-            if ((size & 1) && !file.skip(1))
+            // The rest of an extended format chunk, and the pad byte of an odd size.
+            if (!haveFormat || !file.seek(file.pos() + (size - 16) + (size & 1)))
                 return info;
         } else if (qstrncmp(chunk, "data", 4) == 0) {
             if (!haveFormat)
