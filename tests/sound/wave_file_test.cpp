@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -121,6 +122,21 @@ TEST(GeneratedSounds, RingStartsWithToneAndEndsInSilence) {
         loudLast = qMax(loudLast, qAbs(int(samples[i])));
     EXPECT_GT(loudFirst, 8000);
     EXPECT_EQ(loudLast, 0);
+}
+
+// The build must give the same sounds every time, byte for byte.
+TEST(GeneratedSounds, SynthesiserIsReproducible) {
+    QTemporaryDir out;
+    ASSERT_EQ(QProcess::execute(QStringLiteral(ZORVICK_SYNTH_SOUNDS), {out.path()}), 0);
+    const GameFolder game(QStringLiteral(ZORVICK_GAME_DIR));
+    for (const char* name : {"theme.wav", "ringout.wav", "busy.wav"}) {
+        SCOPED_TRACE(name);
+        QFile fresh(out.filePath(QString::fromLatin1(name)));
+        QFile built(game.resolve(QStringLiteral("sounds/") + QString::fromLatin1(name)));
+        ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(fresh.readAll() == built.readAll());
+    }
 }
 
 } // namespace
