@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QList>
+#include <QPixmap>
+
+class Help;
+class Prompter;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The exit question and the keys both setup dialogs share: Esc in an edit asks
+// whether to leave, F1 opens the setup help topic, the close box cancels.
+class SetupDialog : public QDialog {
+    Q_OBJECT
+public:
+    SetupDialog(Prompter& prompter, Help& help, QWidget* parent);
+
+    // Yes cancels the dialog (the program then ends); No leaves it as it was.
+    void AskExit();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    QPushButton* makeExitButton(const QIcon& glyph);
+    Prompter& prompter_;
+
+private:
+    Help& help_;
+};
+
+// How many players: 2 to 10.
+class PlayerCountDialog : public SetupDialog {
+    Q_OBJECT
+public:
+    PlayerCountDialog(Prompter& prompter, Help& help, const QIcon& exitGlyph,
+                      QWidget* parent = nullptr);
+
+    int Count() const { return count_; }
+    void bOKClick();
+
+    QLineEdit* eCount;
+    QPushButton* bOK;
+    QPushButton* bExit;
+
+private:
+    int count_ = 0;
+};
+
+// One player's firm name, manager name and face.
+class PlayerEntryDialog : public SetupDialog {
+    Q_OBJECT
+public:
+    PlayerEntryDialog(Prompter& prompter, Help& help, const QIcon& exitGlyph,
+                      const QList<QPixmap>& faces, QWidget* parent = nullptr);
+
+    // Ready for player k (1-based): caption, empty edits, face 0.
+    void Prepare(int playerNumber);
+
+    QString FirmTitle() const;
+    QString PlayerName() const;
+    int Face() const { return face_; }
+
+    void bOKClick();
+    void bNextFaceClick();
+    void bPrevFaceClick();
+
+    QLineEdit* eTitle;
+    QLineEdit* ePlayerName;
+    QPushButton* bOK;
+    QPushButton* bExit;
+    QPushButton* bNextFace;
+    QPushButton* bPrevFace;
+    QLabel* iFace;
+
+private:
+    void showFace();
+
+    QList<QPixmap> faces_;
+    int face_ = 0;
+};

@@ -1,0 +1,535 @@
+#include "board/TManage.h"
+
+#include "board/BoardRules.h"
+#include "board/BoardUi.h"
+#include "board/SetupDialogs.h"
+#include "board/TfAbout.h"
+#include "board/Tsplash.h"
+#include "game/WeeklyInputs.h"
+#include "platform/Help.h"
+#include "platform/NumberText.h"
+#include "platform/Prompter.h"
+#include "platform/Sound.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        QRect geometry, const QIcon& icon = {}) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::TabFocus);
+    if (!icon.isNull()) {
+        button->setIcon(icon);
+        button->setIconSize(QSize(16, 16));
+    }
+    return button;
+}
+
+QGroupBox* makeGroup(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    group->setGeometry(geometry);
+    return group;
+}
+
+// The frame of a panel picture at its fixed place, with the 116 x 116 picture inside.
+QLabel* makePicture(QGroupBox* group, const QString& name, QFrame** frameOut = nullptr) {
+    auto* frame = new QFrame(group);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setGeometry(4, 36, 120, 120);
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(name);
+    picture->setGeometry(2, 2, 116, 116);
+    if (frameOut)
+        *frameOut = frame;
+    return picture;
+}
+
+QLineEdit* makeWeeklyEdit(QWidget* parent, const QString& name, int top, const QString& pattern) {
+    auto* edit = new QLineEdit(QStringLiteral("0"), parent);
+    edit->setObjectName(name);
+    edit->setGeometry(152, top, 104, 22);
+    // Stars, not the style's dots: the other players at the screen see only "*".
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+    return edit;
+}
+
+} // namespace
+
+TManage::TManage(const Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      services_(services), game_(services.folder, services.random) {
+    setObjectName(QStringLiteral("Manage"));
+    setWindowTitle(QStringLiteral("Zorvick"));
+    setFixedSize(536, 530);
+    setFont(BoardUi::monoFont(12));
+    buildWindow();
+    qApp->installEventFilter(this);
+}
+
+TManage::~TManage() = default;
+
+void TManage::buildWindow() {
+    const GameFolder& folder = services_.folder;
+    const QIcon stat = BoardUi::glyph(folder, QStringLiteral("images\\btn_stat.bmp"));
+    const QIcon trade = BoardUi::glyph(folder, QStringLiteral("images\\btn_trade.bmp"));
+    const QIcon upgrade = BoardUi::glyph(folder, QStringLiteral("images\\btn_upgrade.bmp"));
+    const QIcon bank = BoardUi::glyph(folder, QStringLiteral("images\\btn_bank.bmp"));
+    const QRect statPlace(4, 160, 120, 25), tradePlace(4, 192, 120, 25),
+        upgradePlace(4, 224, 120, 25);
+    const QString statCaption = QStringLiteral("Статистика");
+    const QString upgradeCaption = QStringLiteral("Улучшить");
+
+    gbStaffInfo = makeGroup(this, QStringLiteral("gbStaffInfo"), QStringLiteral(" Персонал "),
+                            QRect(0, 0, 128, 253));
+    SImage = makePicture(gbStaffInfo, QStringLiteral("SImage"));
+    bbStaffStatistics =
+        makeButton(gbStaffInfo, QStringLiteral("bbStaffStatistics"), statCaption, statPlace, stat);
+    bbStaffTrade = makeButton(gbStaffInfo, QStringLiteral("bbStaffTrade"), QStringLiteral("Найм"),
+                              tradePlace, trade);
+    bbStaffUpgrade = makeButton(gbStaffInfo, QStringLiteral("bbStaffUpgrade"), upgradeCaption,
+                                upgradePlace, upgrade);
+    bbStaffUpgrade->hide();
+
+    gbRawMaterialsInfo = makeGroup(this, QStringLiteral("gbRawMaterialsInfo"),
+                                   QStringLiteral(" Сырье "), QRect(136, 0, 128, 253));
+    RMImage = makePicture(gbRawMaterialsInfo, QStringLiteral("RMImage"));
+    bbRawMaterialsStatistics =
+        makeButton(gbRawMaterialsInfo, QStringLiteral("bbRawMaterialsStatistics"), statCaption,
+                   statPlace, stat);
+    bbRawMaterialsTrade = makeButton(gbRawMaterialsInfo, QStringLiteral("bbRawMaterialsTrade"),
+                                     QStringLiteral("Закупка"), tradePlace, trade);
+    bbRawMaterialsUpgrade = makeButton(gbRawMaterialsInfo, QStringLiteral("bbRawMaterialsUpgrade"),
+                                       upgradeCaption, upgradePlace, upgrade);
+    bbRawMaterialsUpgrade->hide();
+
+    gbProductionInfo = makeGroup(this, QStringLiteral("gbProductionInfo"),
+                                 QStringLiteral(" Продукция "), QRect(272, 0, 128, 253));
+    PImage = makePicture(gbProductionInfo, QStringLiteral("PImage"));
+    bbProductionStatistics = makeButton(gbProductionInfo, QStringLiteral("bbProductionStatistics"),
+                                        statCaption, statPlace, stat);
+    bbProductionTrade = makeButton(gbProductionInfo, QStringLiteral("bbProductionTrade"),
+                                   QStringLiteral("Производство"), tradePlace, trade);
+
+    gbResearchInfo = makeGroup(this, QStringLiteral("gbResearchInfo"),
+                               QStringLiteral(" Исследование "), QRect(408, 0, 128, 253));
+    RImage = makePicture(gbResearchInfo, QStringLiteral("RImage"));
+    bbResearchStatistics = makeButton(gbResearchInfo, QStringLiteral("bbResearchStatistics"),
+                                      statCaption, statPlace, stat);
+    bbResearchTrade = makeButton(gbResearchInfo, QStringLiteral("bbResearchTrade"),
+                                 QStringLiteral("Исследование"), tradePlace, trade);
+
+    gbIndustryInfo = makeGroup(this, QStringLiteral("gbIndustryInfo"),
+                               QStringLiteral(" Предприятие "), QRect(0, 256, 128, 253));
+    BPrevFirm = makeButton(gbIndustryInfo, QStringLiteral("BPrevFirm"), QStringLiteral("<"),
+                           QRect(4, 16, 16, 16));
+    BPrevFirm->setFlat(true);
+    ICount = makeLabel(gbIndustryInfo, QStringLiteral("ICount"), QStringLiteral("1/2"),
+                       QRect(29, 16, 24, 16));
+    ICount->setAlignment(Qt::AlignCenter);
+    BNextFirm = makeButton(gbIndustryInfo, QStringLiteral("BNextFirm"), QStringLiteral(">"),
+                           QRect(64, 16, 16, 16));
+    BNextFirm->setFlat(true);
+    // Every player owns one enterprise, so nothing shows the switch.
+    BPrevFirm->hide();
+    ICount->hide();
+    BNextFirm->hide();
+    connect(BPrevFirm, &QPushButton::clicked, this, &TManage::BPrevFirmClick);
+    connect(BNextFirm, &QPushButton::clicked, this, &TManage::BNextFirmClick);
+    FImage = makePicture(gbIndustryInfo, QStringLiteral("FImage"), &FPanel);
+    FPanel->setObjectName(QStringLiteral("FPanel"));
+    bbIndustryStatistics = makeButton(gbIndustryInfo, QStringLiteral("bbIndustryStatistics"),
+                                      statCaption, statPlace, stat);
+    bbIndustryTrade = makeButton(gbIndustryInfo, QStringLiteral("bbIndustryTrade"),
+                                 QStringLiteral("Торговля"), tradePlace, trade);
+    bbIndustryUpgrade = makeButton(gbIndustryInfo, QStringLiteral("bbIndustryUpgrade"),
+                                   upgradeCaption, upgradePlace, upgrade);
+
+    gbMain = makeGroup(this, QStringLiteral("gbMain"), QStringLiteral(" Игра "),
+                       QRect(136, 256, 265, 253));
+    bbMailBox = makeButton(gbMain, QStringLiteral("bbMailBox"), QStringLiteral("Почта"),
+                           QRect(8, 24, 75, 25));
+    bbMailBox->setFont(BoardUi::monoFont(13, true));
+    bHelp = makeButton(gbMain, QStringLiteral("bHelp"), QStringLiteral("Помощь"),
+                       QRect(176, 24, 75, 25));
+    bHelp->setFont(BoardUi::monoFont(13, true));
+    connect(bHelp, &QPushButton::clicked, this, &TManage::bHelpClick);
+    bTP = makeButton(gbMain, QStringLiteral("bTP"), QStringLiteral("Текстофон"),
+                     QRect(8, 56, 75, 25));
+    makeLabel(gbMain, {}, QStringLiteral("Продать"), QRect(96, 133, 56, 16));
+    makeLabel(gbMain, {}, QStringLiteral("ед. по цене"), QRect(64, 165, 88, 16));
+    makeLabel(gbMain, {}, QStringLiteral("вкладывая в рекламу"), QRect(8, 197, 144, 16));
+    eProd = makeWeeklyEdit(gbMain, QStringLiteral("eProd"), 130, WeeklyInputs::ProdPattern());
+    eProd->setMaxLength(WeeklyInputs::ProdMaxLength);
+    ePrice = makeWeeklyEdit(gbMain, QStringLiteral("ePrice"), 162, WeeklyInputs::AmountPattern());
+    eAdvExp = makeWeeklyEdit(gbMain, QStringLiteral("eAdvExp"), 194, WeeklyInputs::AmountPattern());
+    connect(eProd, &QLineEdit::textChanged, this, &TManage::eProdChange);
+    connect(ePrice, &QLineEdit::textChanged, this, &TManage::ePriceChange);
+    connect(eAdvExp, &QLineEdit::textChanged, this, &TManage::eAdvExpChange);
+    bEndTurn = makeButton(gbMain, QStringLiteral("bEndTurn"), QStringLiteral("Следующий Игрок"),
+                          QRect(8, 224, 249, 25));
+    setTabOrder(eProd, ePrice);
+    setTabOrder(ePrice, eAdvExp);
+    setTabOrder(eAdvExp, bEndTurn);
+
+    gbZorvickInfo = makeGroup(this, QStringLiteral("gbZorvickInfo"), QStringLiteral(" Менеджер "),
+                              QRect(408, 256, 128, 253));
+    lName = makeLabel(gbZorvickInfo, QStringLiteral("lName"), {}, QRect(4, 16, 120, 16));
+    MImage = makePicture(gbZorvickInfo, QStringLiteral("MImage"));
+    // Made before the statistics button, which covers it: the title shows in the caption.
+    lTitle = makeLabel(gbZorvickInfo, QStringLiteral("lTitle"), {}, QRect(4, 160, 120, 16));
+    bbBankStatistics =
+        makeButton(gbZorvickInfo, QStringLiteral("bbBankStatistics"), statCaption, statPlace, stat);
+    bbBankStatistics->setEnabled(false);
+    bbBankTrade = makeButton(gbZorvickInfo, QStringLiteral("bbBankTrade"), QStringLiteral("БАНК"),
+                             tradePlace, bank);
+    lCurMon = makeLabel(gbZorvickInfo, QStringLiteral("lCurMon"), {}, QRect(4, 224, 120, 16));
+
+    StBar = new QStatusBar(this);
+    StBar->setObjectName(QStringLiteral("StBar"));
+    StBar->setGeometry(0, 511, 536, 19);
+    StBar->setSizeGripEnabled(false);
+    StBarPanel = new QLabel(StBar);
+    StBarPanel->setObjectName(QStringLiteral("StBarPanel0"));
+    StBarPanel->setFixedWidth(50);
+    StBar->addWidget(StBarPanel);
+
+    pmHelpPopup = new QMenu(this);
+    pmHelpPopup->setObjectName(QStringLiteral("pmHelpPopup"));
+    miContents = pmHelpPopup->addAction(QStringLiteral("Содержание"));
+    miContents->setObjectName(QStringLiteral("miContents"));
+    miIndex = pmHelpPopup->addAction(QStringLiteral("Указатель"));
+    miIndex->setObjectName(QStringLiteral("miIndex"));
+    miSearch = pmHelpPopup->addAction(QStringLiteral("Поиск"));
+    miSearch->setObjectName(QStringLiteral("miSearch"));
+    pmHelpPopup->addSeparator();
+    miAbout = pmHelpPopup->addAction(QStringLiteral("О создателях"));
+    miAbout->setObjectName(QStringLiteral("miAbout"));
+    connect(miContents, &QAction::triggered, this, [this] { services_.help.showContents(); });
+    connect(miIndex, &QAction::triggered, this, [this] { services_.help.showIndex(); });
+    connect(miSearch, &QAction::triggered, this, [this] { services_.help.showSearch(); });
+    connect(miAbout, &QAction::triggered, this, [this] {
+        if (fAbout)
+            fAbout->exec();
+    });
+
+    // The report windows the two items open arrive later; until then they do nothing.
+    pmStatisticsPopup = new QMenu(this);
+    pmStatisticsPopup->setObjectName(QStringLiteral("pmStatisticsPopup"));
+    miSelf = pmStatisticsPopup->addAction(QStringLiteral("Личная"));
+    miSelf->setObjectName(QStringLiteral("miSelf"));
+    miGeneral = pmStatisticsPopup->addAction(QStringLiteral("Общая"));
+    miGeneral->setObjectName(QStringLiteral("miGeneral"));
+
+    MailTimer = new QTimer(this);
+    MailTimer->setObjectName(QStringLiteral("MailTimer"));
+    MailTimer->setInterval(200);
+
+    for (int i = 0; i < 4; ++i)
+        ILFaces.append(BoardUi::loadPicture(
+            folder, QStringLiteral("images\\face") + QString::number(i) + QStringLiteral(".bmp")));
+    for (int i = 0; i < 2; ++i)
+        ilButtons.append(BoardUi::loadPicture(folder, QStringLiteral("images\\button") +
+                                                          QString::number(i) +
+                                                          QStringLiteral(".bmp")));
+}
+
+int TManage::Start() {
+    const GameFolder& folder = services_.folder;
+    // 1. Label texts, read once and kept.
+    labelTexts_ = TLabelTexts::Open(folder);
+    // 2. The help file is the help viewer's, given it by the program entry.
+    // 3., 4. The theme plays while the title picture is up.
+    services_.sound.play(folder.resolve(QStringLiteral("sounds\\theme.wav")));
+    splash = new Tsplash(BoardUi::loadPicture(folder, QStringLiteral("images\\title.bmp")), this);
+    splash->exec();
+    services_.sound.stop();
+    // 5. The later steps need all four panel pictures.
+    if (!loadPanelPictures())
+        return StartFailed;
+    // 6. The calendar starts in today's month.
+    game_.Calendar = TCalendar(services_.today);
+    game_.MoveNumber = 1;
+    ShowCalendar();
+    // 7. The windows used all game long.
+    createDialogs();
+    // 8. How many players.
+    const QIcon exitGlyph = BoardUi::glyph(folder, QStringLiteral("images\\idc.bmp"));
+    playerCountDialog = new PlayerCountDialog(services_.prompter, services_.help, exitGlyph, this);
+    BoardUi::centreOnScreen(playerCountDialog);
+    if (playerCountDialog->exec() != QDialog::Accepted)
+        return StartCancelled;
+    // 9., 10. One slot per player, then each player's names and face.
+    const int count = playerCountDialog->Count();
+    game_.BeginSetup(count);
+    playerEntryDialog =
+        new PlayerEntryDialog(services_.prompter, services_.help, exitGlyph, ILFaces, this);
+    for (int k = 1; k <= count; ++k) {
+        playerEntryDialog->Prepare(k);
+        BoardUi::centreOnScreen(playerEntryDialog);
+        if (playerEntryDialog->exec() != QDialog::Accepted)
+            return StartCancelled;
+        game_.AddPlayer(playerEntryDialog->FirmTitle(), playerEntryDialog->PlayerName(),
+                        playerEntryDialog->Face());
+    }
+    // 11. The first player on the board.
+    finishSetup();
+    return StartOk;
+}
+
+bool TManage::loadPanelPictures() {
+    const struct {
+        QLabel* picture;
+        const char* file;
+    } panels[] = {{RMImage, "images\\stor.bmp"},
+                  {PImage, "images\\stor.bmp"},
+                  {SImage, "images\\staff.bmp"},
+                  {RImage, "images\\res.bmp"}};
+    for (const auto& panel : panels) {
+        const QString relative = QString::fromLatin1(panel.file);
+        const QPixmap pixmap = BoardUi::loadPicture(services_.folder, relative);
+        if (pixmap.isNull()) {
+            services_.prompter.error(
+                BoardRules::MissingPictureText(services_.folder.resolve(relative)),
+                NumberText::applicationTitle());
+            return false;
+        }
+        panel.picture->setPixmap(pixmap);
+    }
+    return true;
+}
+
+void TManage::createDialogs() {
+    // In the order of creation; the windows of later issues take their places here:
+    // TFStatistics, TFLoans, TFTrade, TfReport,
+    fAbout = new TfAbout(BoardUi::loadPicture(services_.folder, QStringLiteral("images\\logo.bmp")),
+                         this);
+    // TFUpgrade, TFRMStatistics, TfTextoPhone, TFSTrad, TFRMTrad, TFPTrade, TFRLTrade,
+    // TfMailProgram, TfManReport, TfSStats.
+}
+
+void TManage::finishSetup() {
+    // Failures here are not reported: the board shows what could be filled.
+    game_.FinishSetup();
+    ShowPlayer(0);
+    if (const TZorvick* company = game_.Company())
+        setWindowTitle(company->Title);
+    selectEnterprise(false);
+    ApplyTechnologyLevel();
+}
+
+QString TManage::LabelText(const QString& key, const QString& builtIn) const {
+    return labelTexts_.LabelText(key, builtIn);
+}
+
+std::optional<QString> TManage::LabelText(const QString& key, const QString& builtIn,
+                                          double value) {
+    return labelTexts_.LabelText(key, builtIn, value, services_.prompter);
+}
+
+void TManage::ShowPlayer(int index) {
+    game_.CurrentPlayer = index;
+    game_.EnterpriseIndex = 0;
+    TZorvick* company = game_.Company();
+    if (!company)
+        return;
+    lName->setText(company->PlayerName);
+    lTitle->setText(company->Title);
+    ShowCapital();
+    MImage->clear();
+    if (company->Face >= 0 && company->Face < ILFaces.size())
+        MImage->setPixmap(ILFaces[company->Face]);
+    ICount->setText(QStringLiteral("1/") + QString::number(company->IndustryCount));
+    company->StartTurnMoney = company->Money;
+}
+
+float TManage::SpendMoney(float amount) {
+    const float paid = game_.SpendMoney(amount, services_.prompter);
+    if (paid != 0)
+        ShowCapital();
+    return paid;
+}
+
+void TManage::ReceiveMoney(float amount) {
+    game_.ReceiveMoney(amount);
+    ShowCapital();
+}
+
+void TManage::ShowCapital() {
+    lCurMon->setText(game_.CapitalText());
+}
+
+TIndustry* TManage::SelectEnterprise() {
+    return selectEnterprise(true);
+}
+
+TIndustry* TManage::selectEnterprise(bool report) {
+    TIndustry* industry = game_.Industry();
+    if (!industry)
+        return nullptr;
+    const std::int32_t level = industry->Buildings.empty() ? 1 : industry->Buildings[0].Level;
+    const QString relative = BoardRules::EnterprisePicture(level);
+    const QPixmap pixmap = BoardUi::loadPicture(services_.folder, relative);
+    if (pixmap.isNull()) {
+        // The previous picture stays.
+        if (report)
+            services_.prompter.error(
+                BoardRules::MissingPictureText(services_.folder.resolve(relative)),
+                NumberText::applicationTitle());
+    } else {
+        FImage->setPixmap(pixmap);
+        FImage->repaint();
+    }
+    // The general page of the enterprise statistics is filled here once that window exists.
+    return industry;
+}
+
+void TManage::ApplyTechnologyLevel() {
+    const TZorvick* company = game_.Company();
+    if (!company)
+        return;
+    const auto controls = BoardRules::TechnologyLevelControls(company->TechLevel);
+    if (!controls)
+        return;
+    auto set = [](QWidget* window, const char* name, bool enabled) {
+        if (!window)
+            return;
+        if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(name)))
+            control->setEnabled(enabled);
+    };
+    set(FRLTrade, "bPProduce", controls->researchInvest);
+    set(FTrade, "rbFL", controls->rbFL);
+    set(FTrade, "rbSL", controls->rbSL);
+    set(FTrade, "rbTL", controls->rbTL);
+}
+
+void TManage::LockPlayerControls(bool locked) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(gbResearchInfo), static_cast<QWidget*>(gbStaffInfo),
+          static_cast<QWidget*>(gbRawMaterialsInfo), static_cast<QWidget*>(gbProductionInfo),
+          static_cast<QWidget*>(gbIndustryInfo), static_cast<QWidget*>(bbBankTrade),
+          static_cast<QWidget*>(eProd), static_cast<QWidget*>(ePrice),
+          static_cast<QWidget*>(eAdvExp)})
+        w->setEnabled(!locked);
+}
+
+void TManage::ShowCalendar() {
+    const QString text = game_.Calendar.StatusText();
+    StBarPanel->setText(text);
+    // As wide as the text, so the whole date can be read.
+    StBarPanel->setFixedWidth(std::max(50, StBarPanel->fontMetrics().horizontalAdvance(text) + 8));
+}
+
+void TManage::BNextFirmClick() {
+    const TZorvick* company = game_.Company();
+    if (!company)
+        return;
+    const auto n = std::int32_t(company->Industries.size());
+    game_.EnterpriseIndex = BoardRules::NextEnterprise(game_.EnterpriseIndex, n);
+    ICount->setText(BoardRules::IndustryCountText(game_.EnterpriseIndex, n));
+    SelectEnterprise();
+}
+
+void TManage::BPrevFirmClick() {
+    const TZorvick* company = game_.Company();
+    if (!company)
+        return;
+    const auto n = std::int32_t(company->Industries.size());
+    game_.EnterpriseIndex = BoardRules::PrevEnterprise(game_.EnterpriseIndex, n);
+    ICount->setText(BoardRules::IndustryCountText(game_.EnterpriseIndex, n));
+    SelectEnterprise();
+}
+
+void TManage::bHelpClick() {
+    pmHelpPopup->popup(
+        BoardRules::HelpPopupPoint(frameGeometry().topLeft(), gbMain->pos(), bHelp->geometry()));
+}
+
+bool TManage::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+        services_.help.showTopic(BoardRules::HelpTopicBoard);
+        return true;
+    }
+    const QString name = BoardRules::ShortcutButton(key, modifiers);
+    if (name.isEmpty())
+        return false;
+    // A disabled button or group box (a ruined player, a closed bank) keeps its shortcut shut.
+    auto* button = findChild<QAbstractButton*>(name);
+    if (button && button->isEnabled())
+        button->click();
+    return true;
+}
+
+bool TManage::eventFilter(QObject* watched, QEvent* event) {
+    // The board sees keys before its controls do.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyDown(key->key(), key->modifiers()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TManage::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        BoardUi::centreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+}
+
+void TManage::eProdChange() {
+    const TIndustry* industry = game_.Industry();
+    const std::int32_t inStock =
+        industry && industry->Storages.size() > 1 ? industry->Storages[1].Amount : 0;
+    const auto outcome = WeeklyInputs::ProdChanged(eProd->text(), inStock, services_.prompter);
+    if (outcome.replacement && *outcome.replacement != eProd->text())
+        eProd->setText(*outcome.replacement);
+    if (outcome.selectAll)
+        eProd->selectAll();
+}
+
+void TManage::ePriceChange() {
+    const auto outcome = WeeklyInputs::PriceChanged(ePrice->text());
+    if (outcome.replacement && *outcome.replacement != ePrice->text())
+        ePrice->setText(*outcome.replacement);
+    if (outcome.selectAll)
+        ePrice->selectAll();
+}
+
+void TManage::eAdvExpChange() {
+    const TZorvick* company = game_.Company();
+    const auto outcome = WeeklyInputs::AdvExpChanged(eAdvExp->text(), company ? company->Money : 0,
+                                                     services_.prompter);
+    if (outcome.replacement && *outcome.replacement != eAdvExp->text())
+        eAdvExp->setText(*outcome.replacement);
+    if (outcome.selectAll)
+        eAdvExp->selectAll();
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "game/TGame.h"
+#include "game/TLabelTexts.h"
+#include "platform/Services.h"
+
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+class PlayerCountDialog;
+class PlayerEntryDialog;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class TfAbout;
+class Tsplash;
+
+// The game board. It owns the game state; Start runs the start-up and the setup
+// with modal windows, so that a driver feeding the event loop can answer them.
+class TManage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TManage(const Services& services, QWidget* parent = nullptr);
+    ~TManage() override;
+
+    enum StartStatus {
+        StartOk = 0,        // the board is ready to be shown
+        StartCancelled = 1, // the player left a setup dialog
+        StartFailed = 2,    // a picture of the panels could not be read
+    };
+    // The start-up in its order: label texts, theme and splash, pictures,
+    // calendar, the dialog windows, the two setup dialogs, the first player.
+    int Start();
+
+    TGame& Game() { return game_; }
+    const TGame& Game() const { return game_; }
+    const TLabelTexts& LabelTexts() const { return labelTexts_; }
+    Services& services() { return services_; }
+
+    QString LabelText(const QString& key, const QString& builtIn) const;
+    std::optional<QString> LabelText(const QString& key, const QString& builtIn, double value);
+
+    void ShowPlayer(int index);
+    float SpendMoney(float amount);
+    void ReceiveMoney(float amount);
+    void ShowCapital();
+    TIndustry* SelectEnterprise();
+    void ApplyTechnologyLevel();
+    void LockPlayerControls(bool locked);
+    void ShowCalendar();
+
+    void BNextFirmClick();
+    void BPrevFirmClick();
+    void bHelpClick();
+    // Key preview: true when the key was a shortcut or F1 and has been used.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    QGroupBox *gbStaffInfo, *gbRawMaterialsInfo, *gbProductionInfo, *gbResearchInfo,
+        *gbIndustryInfo, *gbMain, *gbZorvickInfo;
+    QLabel *SImage, *RMImage, *PImage, *RImage, *FImage, *MImage;
+    QFrame* FPanel;
+    QPushButton *bbStaffStatistics, *bbStaffTrade, *bbStaffUpgrade;
+    QPushButton *bbRawMaterialsStatistics, *bbRawMaterialsTrade, *bbRawMaterialsUpgrade;
+    QPushButton *bbProductionStatistics, *bbProductionTrade;
+    QPushButton *bbResearchStatistics, *bbResearchTrade;
+    QPushButton *BPrevFirm, *BNextFirm;
+    QLabel* ICount;
+    QPushButton *bbIndustryStatistics, *bbIndustryTrade, *bbIndustryUpgrade;
+    QPushButton *bbMailBox, *bTP, *bHelp, *bEndTurn;
+    QLineEdit *eProd, *ePrice, *eAdvExp;
+    QLabel *lName, *lTitle, *lCurMon;
+    QPushButton *bbBankStatistics, *bbBankTrade;
+    QStatusBar* StBar;
+    QLabel* StBarPanel; // panel 0: the calendar
+    QMenu *pmHelpPopup, *pmStatisticsPopup;
+    QAction *miContents, *miIndex, *miSearch, *miAbout, *miSelf, *miGeneral;
+    QTimer* MailTimer;
+    QList<QPixmap> ILFaces;   // 116 x 116 faces
+    QList<QPixmap> ilButtons; // 71 x 21: plain and pressed
+
+    // The windows created once at start-up (step by step as they arrive).
+    Tsplash* splash = nullptr;
+    TfAbout* fAbout = nullptr;
+    PlayerCountDialog* playerCountDialog = nullptr;
+    PlayerEntryDialog* playerEntryDialog = nullptr;
+    // Windows whose controls the technology level switches; set when they exist.
+    QWidget* FTrade = nullptr;   // asset trade: rbFL, rbSL, rbTL
+    QWidget* FRLTrade = nullptr; // research: bPProduce
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildWindow();
+    void createDialogs();
+    bool loadPanelPictures();
+    void finishSetup();
+    TIndustry* selectEnterprise(bool report);
+    void eProdChange();
+    void ePriceChange();
+    void eAdvExpChange();
+
+    Services services_;
+    TGame game_;
+    TLabelTexts labelTexts_;
+    bool centred_ = false;
+};
