@@ -1,0 +1,156 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the driver on a script and returns its output lines.
+QList<QJsonObject> run(const QStringList& script, int* exitCode = nullptr) {
+    QProcess driver;
+    driver.start(ZORVICK_SCRIPT, {});
+    EXPECT_TRUE(driver.waitForStarted());
+    driver.write(script.join('\n').toUtf8() + '\n');
+    driver.closeWriteChannel();
+    EXPECT_TRUE(driver.waitForFinished(60000));
+    if (exitCode)
+        *exitCode = driver.exitCode();
+    QList<QJsonObject> out;
+    for (const QByteArray& line : driver.readAllStandardOutput().split('\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QJsonDocument doc = QJsonDocument::fromJson(line);
+        EXPECT_TRUE(doc.isObject()) << line.toStdString();
+        out.append(doc.object());
+    }
+    return out;
+}
+
+QList<QJsonObject> withKey(const QList<QJsonObject>& lines, const char* key) {
+    QList<QJsonObject> out;
+    for (const QJsonObject& o : lines)
+        if (o.contains(key))
+            out.append(o[key].toObject());
+    return out;
+}
+
+QStringList errorsOf(const QList<QJsonObject>& lines) {
+    QStringList out;
+    for (const QJsonObject& o : lines)
+        if (o.contains("error"))
+            out.append(o["error"].toString());
+    return out;
+}
+
+QJsonObject readOf(const QList<QJsonObject>& lines, const QString& name) {
+    for (const QJsonObject& r : withKey(lines, "read"))
+        if (r["name"].toString() == name)
+            return r;
+    return {};
+}
+
+QString startLine(int players) {
+    QJsonArray list;
+    for (int i = 0; i < players; ++i)
+        list.append(
+            QJsonArray{QString("Фирма %1").arg(i + 1), QString("Менеджер %1").arg(i + 1), i % 4});
+    const QJsonObject start{{"start", QJsonObject{{"players", list},
+                                                  {"today", "2026-12-08"},
+                                                  {"seed", 7},
+                                                  {"folder", ZORVICK_GAME_FOLDER}}}};
+    return QString::fromUtf8(QJsonDocument(start).toJson(QJsonDocument::Compact));
+}
+
+} // namespace
+
+TEST(ZorvickScript, TwoAndTenPlayersReachTheBoard) {
+    for (int players : {2, 10}) {
+        int status = -1;
+        const auto out = run({startLine(players), R"({"read": ["lName", "lCurMon", "bEndTurn"]})",
+                              R"({"state": true})"},
+                             &status);
+        EXPECT_EQ(status, 0);
+        EXPECT_TRUE(errorsOf(out).isEmpty()) << errorsOf(out).join("; ").toStdString();
+        EXPECT_EQ(readOf(out, "lName")["text"].toString(), "Менеджер 1");
+        EXPECT_EQ(readOf(out, "lCurMon")["text"].toString(), "Капитал: 30000$");
+        EXPECT_EQ(readOf(out, "bEndTurn")["text"].toString(), "Следующий Игрок");
+        const auto states = withKey(out, "state");
+        ASSERT_EQ(states.size(), 1);
+        const QJsonArray list = states[0]["Players"].toArray();
+        ASSERT_EQ(list.size(), players);
+        EXPECT_EQ(list.last().toObject()["Title"].toString(), QString("Фирма %1").arg(players));
+        EXPECT_EQ(list[1].toObject()["Face"].toInt(), 1);
+        EXPECT_EQ(states[0]["Calendar"].toObject()["Month"].toInt(), 12);
+        bool boardShown = false;
+        for (const QJsonObject& w : withKey(out, "window"))
+            boardShown |= w["name"] == "Manage" && w["event"] == "shown";
+        EXPECT_TRUE(boardShown);
+        const QJsonObject end = out.last()["end"].toObject();
+        EXPECT_EQ(end["reason"].toString(), "end of input");
+        EXPECT_EQ(end["errors"].toInt(), 0);
+    }
+}
+
+TEST(ZorvickScript, CountDialogRefusalsAndTheExitQuestionAreBoxes) {
+    const QString start = QString(R"({"start": {"folder": "%1"}})").arg(ZORVICK_GAME_FOLDER);
+    const auto out =
+        run({start, R"({"key": "Space"})", R"({"type": ["eCount", "1"]})", R"({"click": "bOK"})",
+             R"({"type": ["eCount", "ab"]})", R"({"click": "bOK"})", R"({"answer": ["no"]})",
+             R"({"click": "bExit"})", R"({"read": ["eCount"]})", R"({"answer": ["yes"]})",
+             R"({"click": "bExit"})", R"({"read": ["lName"]})"});
+    const auto boxes = withKey(out, "box");
+    ASSERT_EQ(boxes.size(), 4);
+    EXPECT_EQ(boxes[0]["text"].toString(), "В игру могут играть от 2 до 10 игроков.");
+    EXPECT_EQ(boxes[0]["title"].toString(), "Однако здравствуйте");
+    EXPECT_EQ(boxes[0]["kind"].toString(), "error");
+    EXPECT_EQ(boxes[1]["text"].toString(), "Введенное значение не является числом!");
+    EXPECT_EQ(boxes[2]["text"].toString(), "Вам что, выйти захотелось?");
+    EXPECT_EQ(boxes[2]["answer"].toString(), "no");
+    EXPECT_EQ(boxes[3]["answer"].toString(), "yes");
+    // The refused count was emptied; the dialog stayed open after No.
+    EXPECT_EQ(readOf(out, "eCount")["text"].toString(), "");
+    EXPECT_EQ(out.last()["end"].toObject()["reason"].toString(), "exit");
+    EXPECT_NE(out.last()["end"].toObject()["status"].toInt(), 0);
+}
+
+TEST(ZorvickScript, WeeklyEditsFollowTheirRules) {
+    const auto out =
+        run({startLine(2), R"({"type": ["eProd", "500"]})", R"({"type": ["eAdvExp", "50000"]})",
+             R"({"type": ["ePrice", "12,5"]})", R"({"read": ["eProd", "eAdvExp", "ePrice"]})",
+             R"({"type": ["ePrice", ""]})", R"({"read": ["Manage.ePrice"]})"});
+    EXPECT_TRUE(errorsOf(out).isEmpty()) << errorsOf(out).join("; ").toStdString();
+    const auto reads = withKey(out, "read");
+    ASSERT_EQ(reads.size(), 4);
+    EXPECT_EQ(reads[0]["text"].toString().toInt(), 0); // no suits in stock yet
+    EXPECT_EQ(reads[0]["echo"].toString(), "password");
+    EXPECT_EQ(reads[1]["text"].toString(), "30000");
+    EXPECT_EQ(reads[2]["text"].toString(), "12,5");
+    EXPECT_EQ(reads[3]["text"].toString(), "0");
+}
+
+TEST(ZorvickScript, WrongNamesAndDisabledControlsAreReportedAndSkipped) {
+    const auto out = run({startLine(2), R"({"click": "bNoSuchButton"})",
+                          R"({"click": "bbBankStatistics"})", "this is not json",
+                          R"({"dance": true})", R"({"read": ["bbBankStatistics", "lName"]})"});
+    const QStringList errors = errorsOf(out);
+    ASSERT_EQ(errors.size(), 4);
+    EXPECT_TRUE(errors[0].contains("bNoSuchButton"));
+    EXPECT_TRUE(errors[1].contains("disabled"));
+    EXPECT_EQ(readOf(out, "bbBankStatistics")["enabled"].toBool(), false);
+    EXPECT_EQ(readOf(out, "lName")["text"].toString(), "Менеджер 1");
+    const QJsonObject end = out.last()["end"].toObject();
+    EXPECT_EQ(end["errors"].toInt(), 4);
+    EXPECT_EQ(end["reason"].toString(), "end of input");
+}
+
+TEST(ZorvickScript, UnansweredQuestionIsAnsweredNoAndReported) {
+    const QString start = QString(R"({"start": {"folder": "%1"}})").arg(ZORVICK_GAME_FOLDER);
+    const auto out = run({start, R"({"key": "Space"})", R"({"click": "bExit"})"});
+    const auto boxes = withKey(out, "box");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0]["answer"].toString(), "no");
+    EXPECT_EQ(errorsOf(out).size(), 1);
+    // The input ends with the count dialog still open: the driver closes it.
+    EXPECT_EQ(out.last()["end"].toObject()["reason"].toString(), "end of input");
+}

@@ -1,0 +1,477 @@
+#include "ScriptDriver.h"
+
+#include "board/TManage.h"
+#include "platform/Services.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QString boxKind(Prompter::Kind kind) {
+    switch (kind) {
+    case Prompter::Kind::Error:
+        return QStringLiteral("error");
+    case Prompter::Kind::Question:
+        return QStringLiteral("question");
+    case Prompter::Kind::Warning:
+        return QStringLiteral("warning");
+    case Prompter::Kind::WarningQuestion:
+        return QStringLiteral("warning question");
+    }
+    return {};
+}
+
+QString echoName(QLineEdit::EchoMode mode) {
+    switch (mode) {
+    case QLineEdit::Normal:
+        return QStringLiteral("normal");
+    case QLineEdit::NoEcho:
+        return QStringLiteral("none");
+    case QLineEdit::Password:
+        return QStringLiteral("password");
+    case QLineEdit::PasswordEchoOnEdit:
+        return QStringLiteral("password on edit");
+    }
+    return {};
+}
+
+// The page of a tab widget that a widget is, if it is one.
+QTabWidget* tabOwning(QWidget* page) {
+    for (QWidget* w = page ? page->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            return tabs->indexOf(page) >= 0 ? tabs : nullptr;
+    return nullptr;
+}
+
+// The text a key produces, as the keyboard would give it.
+QString keyText(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::AltModifier)
+        return {};
+    if (modifiers & Qt::ControlModifier)
+        return key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key - Qt::Key_A + 1))
+                                                    : QString();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QStringLiteral("\r");
+    case Qt::Key_Escape:
+        return QStringLiteral("\x1b");
+    case Qt::Key_Space:
+        return QStringLiteral(" ");
+    case Qt::Key_Tab:
+        return QStringLiteral("\t");
+    case Qt::Key_Backspace:
+        return QStringLiteral("\b");
+    default:
+        break;
+    }
+    if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
+        const QChar c(key);
+        return modifiers & Qt::ShiftModifier ? QString(c) : QString(c.toLower());
+    }
+    return {};
+}
+
+} // namespace
+
+ScriptDriver::ScriptDriver(QString ownFolder) : ownFolder_(std::move(ownFolder)) {
+    prompter_.onBox = [this](const ScriptedPrompter::Box& box, bool unexpected) {
+        QJsonObject out{{"kind", boxKind(box.kind)}, {"title", box.title}, {"text", box.text}};
+        if (Prompter::isQuestion(box.kind))
+            out.insert("answer", box.answer ? "yes" : "no");
+        print({{"box", out}});
+        if (unexpected)
+            error(QStringLiteral("a question with no answer queued was answered no"));
+    };
+    qApp->installEventFilter(this);
+}
+
+ScriptDriver::~ScriptDriver() {
+    qApp->removeEventFilter(this);
+}
+
+int ScriptDriver::run() {
+    qApp->exec();
+    finish(endReason_.isEmpty() ? QStringLiteral("end of input") : endReason_);
+    return 0;
+}
+
+void ScriptDriver::addLine(const QString& line) {
+    queue_.append(line);
+    if (waiting_)
+        schedule();
+}
+
+void ScriptDriver::inputEnded() {
+    inputEnded_ = true;
+    if (waiting_)
+        schedule();
+}
+
+void ScriptDriver::schedule() {
+    waiting_ = false;
+    QTimer::singleShot(0, this, &ScriptDriver::step);
+}
+
+void ScriptDriver::step() {
+    if (finished_)
+        return;
+    if (queue_.isEmpty()) {
+        if (inputEnded_) {
+            endReason_ = QStringLiteral("end of input");
+            qApp->exit(0); // leaves every nested window loop too
+        } else {
+            waiting_ = true;
+        }
+        return;
+    }
+    const QString line = queue_.takeFirst();
+    // The next line is due before this one acts: an action that opens a modal
+    // window runs a nested loop, and the script goes on inside it.
+    schedule();
+    execute(line);
+}
+
+void ScriptDriver::execute(const QString& line) {
+    if (line.trimmed().isEmpty())
+        return;
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &parseError);
+    if (!doc.isObject() || doc.object().size() != 1) {
+        error(QStringLiteral("cannot read the line: ") + line);
+        return;
+    }
+    const QJsonObject command = doc.object();
+    const QString verb = command.begin().key();
+    const QJsonValue args = command.begin().value();
+    if (verb == QLatin1String("start"))
+        start(args);
+    else if (verb == QLatin1String("type"))
+        type(args);
+    else if (verb == QLatin1String("click"))
+        click(args);
+    else if (verb == QLatin1String("key"))
+        key(args);
+    else if (verb == QLatin1String("answer"))
+        answer(args);
+    else if (verb == QLatin1String("read"))
+        read(args);
+    else if (verb == QLatin1String("state"))
+        state();
+    else
+        error(QStringLiteral("unknown command: ") + verb);
+}
+
+void ScriptDriver::finish(const QString& reason) {
+    if (finished_)
+        return;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            w->close();
+    finished_ = true;
+    print({{"end", QJsonObject{{"reason", reason}, {"errors", errors_}, {"status", gameStatus_}}}});
+}
+
+// ------------------------------------------------------------------ commands
+
+void ScriptDriver::start(const QJsonValue& value) {
+    if (manage_) {
+        error(QStringLiteral("the game has already started"));
+        return;
+    }
+    const QJsonObject options = value.toObject();
+    const QString folder = options.value("folder").toString(ownFolder_);
+    QDate today = QDate::fromString(options.value("today").toString(), Qt::ISODate);
+    if (!today.isValid())
+        today = QDate::currentDate();
+    const auto seed = options.contains("seed") ? std::uint64_t(options.value("seed").toInteger())
+                                               : RandomSource::clockSeed();
+    random_ = std::make_unique<RandomSource>(seed);
+
+    // With the players given, the driver closes the splash and fills in the two
+    // setup dialogs itself, as lines that run inside their modal loops.
+    if (options.contains("players")) {
+        const QJsonArray players = options.value("players").toArray();
+        QStringList lines;
+        auto line = [&](const QJsonObject& o) {
+            lines.append(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
+        };
+        line({{"key", "Space"}});
+        line({{"type", QJsonArray{"PlayerCountDialog.eCount", QString::number(players.size())}}});
+        line({{"click", "PlayerCountDialog.bOK"}});
+        for (const QJsonValue& p : players) {
+            const QJsonArray player = p.toArray();
+            line({{"type", QJsonArray{"PlayerEntryDialog.eTitle", player.at(0).toString()}}});
+            line({{"type", QJsonArray{"PlayerEntryDialog.ePlayerName", player.at(1).toString()}}});
+            for (int f = 0; f < player.at(2).toInt(); ++f)
+                line({{"click", "PlayerEntryDialog.bNextFace"}});
+            line({{"click", "PlayerEntryDialog.bOK"}});
+        }
+        queue_ = lines + queue_;
+    }
+
+    Services services{prompter_, sound_, help_, *random_, GameFolder(folder), today};
+    manage_ = std::make_unique<TManage>(services);
+    const int status = manage_->Start();
+    if (finished_ || !endReason_.isEmpty())
+        return;
+    if (status != 0) {
+        gameStatus_ = status;
+        endReason_ = QStringLiteral("exit");
+        qApp->exit(0);
+        return;
+    }
+    manage_->show();
+}
+
+void ScriptDriver::type(const QJsonValue& value) {
+    const QJsonArray args = value.toArray();
+    const QString name = args.at(0).toString();
+    QString why;
+    QObject* target = find(name, &why);
+    auto* edit = qobject_cast<QLineEdit*>(target);
+    if (!target) {
+        error(why);
+        return;
+    }
+    if (!edit) {
+        error(name + QStringLiteral(" is not an edit"));
+        return;
+    }
+    if (!usable(edit, name))
+        return;
+    edit->setFocus();
+    edit->selectAll();
+    const QString text = args.at(1).toString();
+    if (text.isEmpty()) {
+        // Typing nothing over the selection deletes it.
+        QTest::keyClick(edit, Qt::Key_Delete);
+        return;
+    }
+    for (const QChar c : text) {
+        const QString s(c);
+        const int keyCode = c.unicode() < 128 ? QKeySequence(s)[0].key() : Qt::Key_unknown;
+        QKeyEvent press(QEvent::KeyPress, keyCode, Qt::NoModifier, s);
+        QKeyEvent release(QEvent::KeyRelease, keyCode, Qt::NoModifier, s);
+        QApplication::sendEvent(edit, &press);
+        QApplication::sendEvent(edit, &release);
+    }
+}
+
+void ScriptDriver::click(const QJsonValue& value) {
+    const QString name = value.toString();
+    QString why;
+    QObject* target = find(name, &why);
+    if (!target) {
+        error(why);
+        return;
+    }
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        if (!action->isEnabled() || !action->isVisible()) {
+            error(name + QStringLiteral(" is disabled or hidden"));
+            return;
+        }
+        action->trigger();
+        return;
+    }
+    auto* widget = qobject_cast<QWidget*>(target);
+    if (!widget || !usable(widget, name))
+        return;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->click();
+        return;
+    }
+    if (QTabWidget* tabs = tabOwning(widget)) {
+        if (!tabs->isTabEnabled(tabs->indexOf(widget))) {
+            error(name + QStringLiteral(" is disabled or hidden"));
+            return;
+        }
+        tabs->setCurrentWidget(widget);
+        return;
+    }
+    error(name + QStringLiteral(" cannot be clicked"));
+}
+
+void ScriptDriver::key(const QJsonValue& value) {
+    const QString text = value.toString();
+    const QKeySequence sequence = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown) {
+        error(QStringLiteral("unknown key: ") + text);
+        return;
+    }
+    QWidget* window = activeWindow();
+    if (!window) {
+        error(QStringLiteral("no window to press a key in"));
+        return;
+    }
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    if (!usable(target, text))
+        return;
+    const Qt::Key k = sequence[0].key();
+    const Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
+    QTest::sendKeyEvent(QTest::Click, target, k, keyText(k, modifiers), modifiers);
+}
+
+void ScriptDriver::answer(const QJsonValue& value) {
+    for (const QJsonValue& a : value.toArray()) {
+        const QString word = a.toString().toLower();
+        if (word == QLatin1String("yes"))
+            prompter_.queue(true);
+        else if (word == QLatin1String("no"))
+            prompter_.queue(false);
+        else
+            error(QStringLiteral("an answer is \"yes\" or \"no\", not ") + a.toString());
+    }
+}
+
+void ScriptDriver::read(const QJsonValue& value) {
+    const QJsonArray names = value.isArray() ? value.toArray() : QJsonArray{value};
+    for (const QJsonValue& n : names) {
+        const QString name = n.toString();
+        QString why;
+        QObject* target = find(name, &why);
+        if (!target) {
+            error(why);
+            continue;
+        }
+        QJsonObject out{{"name", name}};
+        if (auto* action = qobject_cast<QAction*>(target)) {
+            out.insert("text", action->text());
+            out.insert("enabled", action->isEnabled());
+            out.insert("visible", action->isVisible());
+        } else if (auto* w = qobject_cast<QWidget*>(target)) {
+            if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+                out.insert("text", edit->text());
+                out.insert("echo", echoName(edit->echoMode()));
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                out.insert("text", label->text());
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                out.insert("text", button->text());
+                if (button->isCheckable())
+                    out.insert("checked", button->isChecked());
+            } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+                out.insert("text", box->title());
+            } else if (auto* bar = qobject_cast<QStatusBar*>(w)) {
+                QStringList texts;
+                for (QLabel* l : bar->findChildren<QLabel*>())
+                    texts.append(l->text());
+                out.insert("text", bar->currentMessage().isEmpty() ? texts.join(" ")
+                                                                   : bar->currentMessage());
+            } else if (w->isWindow()) {
+                out.insert("text", w->windowTitle());
+            }
+            out.insert("enabled", w->isEnabled());
+            out.insert("visible", w->isWindow() ? w->isVisible() : w->isVisibleTo(w->window()));
+        }
+        print({{"read", out}});
+    }
+}
+
+void ScriptDriver::state() {
+    if (!manage_) {
+        error(QStringLiteral("the game has not started"));
+        return;
+    }
+    print({{"state", manage_->Game().toJson()}});
+}
+
+// ------------------------------------------------------------------- helpers
+
+QWidget* ScriptDriver::activeWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (manage_ && manage_->isVisible())
+        return manage_.get();
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return nullptr;
+}
+
+QObject* ScriptDriver::find(const QString& name, QString* why) const {
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot > 0) {
+        const QString windowName = name.left(dot);
+        const QString controlName = name.mid(dot + 1);
+        QWidget* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == windowName && (!window || w->isVisible()))
+                window = w;
+        if (!window && manage_)
+            window = manage_->findChild<QWidget*>(windowName);
+        if (!window) {
+            *why = QStringLiteral("no window named ") + windowName;
+            return nullptr;
+        }
+        if (QObject* found = window->findChild<QObject*>(controlName))
+            return found;
+        *why =
+            QStringLiteral("no control named ") + controlName + QStringLiteral(" in ") + windowName;
+        return nullptr;
+    }
+    QList<QWidget*> windows;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        windows.append(modal);
+    if (manage_)
+        windows.append(manage_.get());
+    for (QWidget* window : windows) {
+        if (window->objectName() == name)
+            return window;
+        if (QObject* found = window->findChild<QObject*>(name))
+            return found;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    *why = QStringLiteral("no control named ") + name;
+    return nullptr;
+}
+
+bool ScriptDriver::usable(QObject* target, const QString& name) {
+    auto* w = qobject_cast<QWidget*>(target);
+    if (w && (!w->isEnabled() || !w->isVisibleTo(w->window()) || !w->window()->isVisible())) {
+        error(name + QStringLiteral(" is disabled or hidden"));
+        return false;
+    }
+    return true;
+}
+
+void ScriptDriver::print(const QJsonObject& object) {
+    const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void ScriptDriver::error(const QString& message) {
+    ++errors_;
+    print({{"error", message}});
+}
+
+bool ScriptDriver::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->isWindow() && !finished_ && !w->inherits("QMenu") &&
+            !w->inherits("QTipLabel")) {
+            print({{"window",
+                    QJsonObject{{"name", w->objectName()},
+                                {"title", w->windowTitle()},
+                                {"event", event->type() == QEvent::Show ? "shown" : "closed"},
+                                {"modal", w->isModal()}}}});
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/NullHelp.h"
+#include "platform/RandomSource.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/SilentSound.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class QWidget;
+class TManage;
+
+// Plays the real game windows from JSON Lines: one line a turn of the event
+// loop, so a line can act inside a modal window that an earlier line opened
+// (the nested exec() loops keep taking lines). Every message box, window and
+// answer is written to standard output as JSON Lines too.
+class ScriptDriver : public QObject {
+    Q_OBJECT
+public:
+    explicit ScriptDriver(QString ownFolder);
+    ~ScriptDriver() override;
+
+    // Runs until the input ends or the game ends; returns the process status.
+    int run();
+
+public slots:
+    void addLine(const QString& line);
+    void inputEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void schedule();
+    void step();
+    void execute(const QString& line);
+    void finish(const QString& reason);
+
+    void start(const QJsonValue& options);
+    void type(const QJsonValue& args);
+    void click(const QJsonValue& args);
+    void key(const QJsonValue& args);
+    void answer(const QJsonValue& args);
+    void read(const QJsonValue& args);
+    void state();
+
+    // A control by name: first in the topmost modal window, then in the board;
+    // "Window.control" names a control of a particular window.
+    QObject* find(const QString& name, QString* why) const;
+    QWidget* activeWindow() const;
+    bool usable(QObject* target, const QString& name);
+
+    void print(const QJsonObject& object);
+    void error(const QString& message);
+
+    QString ownFolder_;
+    QStringList queue_;
+    bool inputEnded_ = false;
+    bool waiting_ = true;
+    bool finished_ = false;
+    int errors_ = 0;
+    int gameStatus_ = 0;
+    QString endReason_;
+
+    ScriptedPrompter prompter_{ScriptedPrompter::OnUnexpected::AnswerNo};
+    SilentSound sound_;
+    NullHelp help_;
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<TManage> manage_;
+};

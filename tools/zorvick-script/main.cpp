@@ -1,0 +1,33 @@
+// zorvick-script: plays the game's real windows offscreen from a script of JSON
+// Lines on standard input; see docs/zorvick-script.md.
+
+#include "ScriptDriver.h"
+#include "StdinReader.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvick"));
+    QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_ru"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+
+    ScriptDriver driver(QApplication::applicationDirPath());
+    StdinReader reader;
+    QObject::connect(&reader, &StdinReader::lineRead, &driver, &ScriptDriver::addLine,
+                     Qt::QueuedConnection);
+    QObject::connect(&reader, &StdinReader::finishedInput, &driver, &ScriptDriver::inputEnded,
+                     Qt::QueuedConnection);
+    reader.start();
+    const int status = driver.run();
+    // The reader may still wait on an open terminal; the process ends regardless.
+    reader.terminate();
+    reader.wait(1000);
+    return status;
+}
