@@ -45,6 +45,8 @@ TfAbout::TfAbout(const QPixmap& logo, QWidget* parent)
     mInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     mInfo->viewport()->setCursor(Qt::ArrowCursor);
+    // A right click must leave the window as it is, without a copy menu.
+    mInfo->setContextMenuPolicy(Qt::NoContextMenu);
     QPalette palette = mInfo->palette();
     palette.setColor(QPalette::Base, QColor(0xc0, 0xc0, 0xc0));
     mInfo->setPalette(palette);
