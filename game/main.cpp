@@ -5,10 +5,10 @@
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPrompter.h"
 #include "platform/qt/QtSound.h"
+#include "platform/qt/RussianTranslation.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
@@ -17,9 +17,7 @@ int main(int argc, char* argv[]) {
 
     // The standard buttons of the message boxes read "Да" and "Нет".
     QTranslator translator;
-    if (translator.load(QStringLiteral("qtbase_ru"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    installRussianTranslation(translator);
 
     const GameFolder folder = GameFolder::applicationFolder();
     QtPrompter prompter;

@@ -97,14 +97,18 @@ std::int32_t TBuilding::staff() const {
     return total;
 }
 
+void TBuilding::refuseOddArea(const QString& tmpl, std::int32_t rest, Prompter& prompter) const {
+    // Quotes what the unusable rest of the area would cost a week.
+    prompter.error(fill(tmpl, {rest}) + money((double(M2Costs) + double(M2Amort)) * rest) +
+                   QStringLiteral("$"));
+}
+
 std::int32_t TBuilding::BuildArea(std::int32_t area, Prompter& prompter) {
     if (area % 10 != 0) {
-        const std::int32_t r = area % 10;
-        prompter.error(
-            fill(QStringLiteral(
-                     "Зачем тебе %d м2 неиспользуемой площади? Ведь за них нужно будет платить "),
-                 {r}) +
-            money((double(M2Costs) + double(M2Amort)) * r) + QStringLiteral("$"));
+        refuseOddArea(
+            QStringLiteral(
+                "Зачем тебе %d м2 неиспользуемой площади? Ведь за них нужно будет платить "),
+            area % 10, prompter);
         return 0;
     }
     if (Size_ >= MaxSize) {
@@ -134,12 +138,10 @@ std::int32_t TBuilding::SellArea(std::int32_t area, Prompter& prompter) {
         return 0;
     }
     if (area % 10 != 0) {
-        const std::int32_t r = area % 10;
-        prompter.error(
-            fill(QStringLiteral(
-                     "Зачем вам %d м2 неиспользуемой площади? Ведь за них нужно будет платить "),
-                 {r}) +
-            money((double(M2Costs) + double(M2Amort)) * r) + QStringLiteral("$"));
+        refuseOddArea(
+            QStringLiteral(
+                "Зачем вам %d м2 неиспользуемой площади? Ведь за них нужно будет платить "),
+            area % 10, prompter);
         return 0;
     }
     if (area >= Size_) {

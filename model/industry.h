@@ -9,6 +9,7 @@
 
 class Prompter;
 class QJsonObject;
+class QString;
 
 // One machine ("рабочее место") of level 1 to 3.
 class TWorkPlace {
@@ -75,6 +76,7 @@ public:
 private:
     std::int32_t Size_ = 0;
     std::int32_t staff() const;
+    void refuseOddArea(const QString& tmpl, std::int32_t rest, Prompter& prompter) const;
 };
 
 using TBuildings = std::vector<TBuilding>;

@@ -13,7 +13,7 @@ QString Prompter::kindName(Kind kind) {
     case Kind::Warning:
         return QStringLiteral("warning");
     case Kind::WarningQuestion:
-        return QStringLiteral("warningQuestion");
+        return QStringLiteral("warning question");
     }
     return {};
 }

@@ -21,20 +21,6 @@
 
 namespace {
 
-QString boxKind(Prompter::Kind kind) {
-    switch (kind) {
-    case Prompter::Kind::Error:
-        return QStringLiteral("error");
-    case Prompter::Kind::Question:
-        return QStringLiteral("question");
-    case Prompter::Kind::Warning:
-        return QStringLiteral("warning");
-    case Prompter::Kind::WarningQuestion:
-        return QStringLiteral("warning question");
-    }
-    return {};
-}
-
 QString echoName(QLineEdit::EchoMode mode) {
     switch (mode) {
     case QLineEdit::Normal:
@@ -90,7 +76,8 @@ QString keyText(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 ScriptDriver::ScriptDriver(QString ownFolder) : ownFolder_(std::move(ownFolder)) {
     prompter_.onBox = [this](const ScriptedPrompter::Box& box, bool unexpected) {
-        QJsonObject out{{"kind", boxKind(box.kind)}, {"title", box.title}, {"text", box.text}};
+        QJsonObject out{
+            {"kind", Prompter::kindName(box.kind)}, {"title", box.title}, {"text", box.text}};
         if (Prompter::isQuestion(box.kind))
             out.insert("answer", box.answer ? "yes" : "no");
         print({{"box", out}});

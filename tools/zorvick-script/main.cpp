@@ -4,8 +4,9 @@
 #include "ScriptDriver.h"
 #include "StdinReader.h"
 
+#include "platform/qt/RussianTranslation.h"
+
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
@@ -14,9 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvick"));
     QTranslator translator;
-    if (translator.load(QStringLiteral("qtbase_ru"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    installRussianTranslation(translator);
 
     ScriptDriver driver(QApplication::applicationDirPath());
     StdinReader reader;
