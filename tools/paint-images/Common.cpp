@@ -40,4 +40,16 @@ QColor glyphBackground() {
     return QColor(0xef, 0xef, 0xef);
 }
 
+void addClosed(QPainterPath& path, std::initializer_list<QPointF> points) {
+    bool first = true;
+    for (const QPointF& point : points) {
+        if (first)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+        first = false;
+    }
+    path.closeSubpath();
+}
+
 } // namespace pictures

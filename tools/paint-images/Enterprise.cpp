@@ -115,10 +115,8 @@ void sawtoothHall(QPainter& p, const QRectF& wall, int teeth, const QColor& clad
     for (int i = 0; i < teeth; ++i) {
         const qreal x = wall.left() + i * toothWidth;
         QPainterPath tooth;
-        tooth.moveTo(x, wall.top());
-        tooth.lineTo(x, wall.top() - toothHeight);
-        tooth.lineTo(x + toothWidth, wall.top());
-        tooth.closeSubpath();
+        addClosed(tooth,
+                  {{x, wall.top()}, {x, wall.top() - toothHeight}, {x + toothWidth, wall.top()}});
         p.setPen(QPen(kRoof.darker(150), 0.8));
         p.setBrush(kRoof);
         p.drawPath(tooth);

@@ -81,14 +81,7 @@ QImage upgradeGlyph() {
     QPainter p;
     beginPainting(p, image);
     QPainterPath arrow;
-    arrow.moveTo(8, 1);
-    arrow.lineTo(15, 8.5);
-    arrow.lineTo(10.8, 8.5);
-    arrow.lineTo(10.8, 15);
-    arrow.lineTo(5.2, 15);
-    arrow.lineTo(5.2, 8.5);
-    arrow.lineTo(1, 8.5);
-    arrow.closeSubpath();
+    addClosed(arrow, {{8, 1}, {15, 8.5}, {10.8, 8.5}, {10.8, 15}, {5.2, 15}, {5.2, 8.5}, {1, 8.5}});
     QLinearGradient green(0, 1, 0, 15);
     green.setColorAt(0, QColor(0x7c, 0xe0, 0x5a));
     green.setColorAt(1, QColor(0x1e, 0x8a, 0x2a));
@@ -108,10 +101,7 @@ QImage bankGlyph() {
     const QColor dark(0x30, 0x36, 0x40);
     p.setRenderHint(QPainter::Antialiasing, true);
     QPainterPath pediment;
-    pediment.moveTo(8, 1);
-    pediment.lineTo(15, 5.5);
-    pediment.lineTo(1, 5.5);
-    pediment.closeSubpath();
+    addClosed(pediment, {{8, 1}, {15, 5.5}, {1, 5.5}});
     p.setPen(QPen(dark, 1));
     p.setBrush(QColor(0xd8, 0xb0, 0x30));
     p.drawPath(pediment);

@@ -68,10 +68,9 @@ void person(QPainter& p, qreal cx, qreal headTop, qreal s, const QColor& skin, c
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(245, 245, 240));
     QPainterPath collar;
-    collar.moveTo(cx - 8 * s, headTop + 35 * s);
-    collar.lineTo(cx, headTop + 45 * s);
-    collar.lineTo(cx + 8 * s, headTop + 35 * s);
-    collar.closeSubpath();
+    addClosed(
+        collar,
+        {{cx - 8 * s, headTop + 35 * s}, {cx, headTop + 45 * s}, {cx + 8 * s, headTop + 35 * s}});
     p.drawPath(collar);
     p.setBrush(overall.darker(135));
     p.drawRect(QRectF(cx - 14 * s, headTop + 37 * s, 4 * s, 30 * s));

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <initializer_list>
 
 // Every picture is painted from code so the game folder can be rebuilt from the sources alone.
 namespace pictures {
@@ -21,6 +22,9 @@ void beginPainting(QPainter& painter, QImage& image);
 
 // Text as a path, centred horizontally on centreX with its baseline at baseline.
 QPainterPath centredText(const QString& text, const QFont& font, qreal centreX, qreal baseline);
+
+// Adds a closed polygon of straight edges to a path.
+void addClosed(QPainterPath& path, std::initializer_list<QPointF> points);
 
 // Background of the 16 x 16 button pictures: the button face colour, so antialiased edges blend.
 QColor glyphBackground();

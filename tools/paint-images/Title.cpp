@@ -61,10 +61,8 @@ void factory(QPainter& p) {
     for (int i = 0; i < 7; ++i) {
         const qreal x = hall.left() + i * hall.width() / 7;
         QPainterPath tooth;
-        tooth.moveTo(x, hall.top());
-        tooth.lineTo(x, hall.top() - 24);
-        tooth.lineTo(x + hall.width() / 7, hall.top());
-        tooth.closeSubpath();
+        addClosed(tooth,
+                  {{x, hall.top()}, {x, hall.top() - 24}, {x + hall.width() / 7, hall.top()}});
         p.setPen(QPen(roof.darker(140), 1));
         p.setBrush(roof);
         p.drawPath(tooth);
@@ -186,16 +184,8 @@ void tracksuit(QPainter& p) {
     p.setPen(QPen(band.darker(150), 1));
     p.setBrush(band);
     QPainterPath cuffs;
-    cuffs.moveTo(66, 380);
-    cuffs.lineTo(96, 386);
-    cuffs.lineTo(94, 396);
-    cuffs.lineTo(64, 390);
-    cuffs.closeSubpath();
-    cuffs.moveTo(234, 386);
-    cuffs.lineTo(264, 380);
-    cuffs.lineTo(266, 390);
-    cuffs.lineTo(236, 396);
-    cuffs.closeSubpath();
+    addClosed(cuffs, {{66, 380}, {96, 386}, {94, 396}, {64, 390}});
+    addClosed(cuffs, {{234, 386}, {264, 380}, {266, 390}, {236, 396}});
     p.drawPath(cuffs);
     p.drawRect(QRectF(108, 392, 114, 12));
     // Collar and zip.
