@@ -57,9 +57,9 @@ QString MissingPictureText(const QString& path) {
     return QStringLiteral("Cannot open file \"") + path + QStringLiteral("\".");
 }
 
-QPoint HelpPopupPoint(QPoint windowOuter, QPoint gbMainPos, QRect bHelpGeometry) {
-    return QPoint(windowOuter.x() + gbMainPos.x() + bHelpGeometry.left() + 4,
-                  windowOuter.y() + gbMainPos.y() + bHelpGeometry.top() + bHelpGeometry.height() +
+QPoint ButtonPopupPoint(QPoint windowOuter, QPoint groupPos, QRect buttonGeometry) {
+    return QPoint(windowOuter.x() + groupPos.x() + buttonGeometry.left() + 4,
+                  windowOuter.y() + groupPos.y() + buttonGeometry.top() + buttonGeometry.height() +
                       20);
 }
 

@@ -35,7 +35,8 @@ std::optional<TechControls> TechnologyLevelControls(std::int32_t techLevel);
 // The error box of a picture file that cannot be read, naming the file.
 QString MissingPictureText(const QString& path);
 
-// Just below the help button: outer window position plus the positions within parents.
-QPoint HelpPopupPoint(QPoint windowOuter, QPoint gbMainPos, QRect bHelpGeometry);
+// Just below a button of a group box (the help and the statistics menus): outer
+// window position plus the positions within parents.
+QPoint ButtonPopupPoint(QPoint windowOuter, QPoint groupPos, QRect buttonGeometry);
 
 } // namespace BoardRules

@@ -10,6 +10,7 @@
 #include "platform/NumberText.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
+#include "reports/TfReport.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -84,12 +85,13 @@ QLineEdit* makeWeeklyEdit(QWidget* parent, const QString& name, int top, const Q
 TManage::TManage(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services), game_(services.folder, services.random) {
+      services_(services), controller_(services) {
     setObjectName(QStringLiteral("Manage"));
     setWindowTitle(QStringLiteral("Zorvick"));
     setFixedSize(536, 530);
     setFont(BoardUi::monoFont(12));
     buildWindow();
+    connectController();
     qApp->installEventFilter(this);
 }
 
@@ -194,6 +196,7 @@ void TManage::buildWindow() {
     connect(eAdvExp, &QLineEdit::textChanged, this, &TManage::eAdvExpChange);
     bEndTurn = makeButton(gbMain, QStringLiteral("bEndTurn"), QStringLiteral("Следующий Игрок"),
                           QRect(8, 224, 249, 25));
+    connect(bEndTurn, &QPushButton::clicked, this, &TManage::bEndTurnClick);
     setTabOrder(eProd, ePrice);
     setTabOrder(ePrice, eAdvExp);
     setTabOrder(eAdvExp, bEndTurn);
@@ -207,6 +210,7 @@ void TManage::buildWindow() {
     bbBankStatistics =
         makeButton(gbZorvickInfo, QStringLiteral("bbBankStatistics"), statCaption, statPlace, stat);
     bbBankStatistics->setEnabled(false);
+    connect(bbBankStatistics, &QPushButton::clicked, this, &TManage::bMStatsClick);
     bbBankTrade = makeButton(gbZorvickInfo, QStringLiteral("bbBankTrade"), QStringLiteral("БАНК"),
                              tradePlace, bank);
     lCurMon = makeLabel(gbZorvickInfo, QStringLiteral("lCurMon"), {}, QRect(4, 224, 120, 16));
@@ -239,13 +243,14 @@ void TManage::buildWindow() {
             fAbout->exec();
     });
 
-    // The report windows the two items open arrive later; until then they do nothing.
+    // "Личная", the accountant's fax, arrives with the reports; until then it does nothing.
     pmStatisticsPopup = new QMenu(this);
     pmStatisticsPopup->setObjectName(QStringLiteral("pmStatisticsPopup"));
     miSelf = pmStatisticsPopup->addAction(QStringLiteral("Личная"));
     miSelf->setObjectName(QStringLiteral("miSelf"));
     miGeneral = pmStatisticsPopup->addAction(QStringLiteral("Общая"));
     miGeneral->setObjectName(QStringLiteral("miGeneral"));
+    connect(miGeneral, &QAction::triggered, this, &TManage::miGeneralClick);
 
     MailTimer = new QTimer(this);
     MailTimer->setObjectName(QStringLiteral("MailTimer"));
@@ -263,7 +268,7 @@ void TManage::buildWindow() {
 int TManage::Start() {
     const GameFolder& folder = services_.folder;
     // 1. Label texts, read once and kept.
-    labelTexts_ = TLabelTexts::Open(folder);
+    controller_.SetLabelTexts(TLabelTexts::Open(folder));
     // 2. The help file is the help viewer's, given it by the program entry.
     // 3., 4. The theme plays while the title picture is up.
     services_.sound.play(folder.resolve(QStringLiteral("sounds\\theme.wav")));
@@ -274,9 +279,7 @@ int TManage::Start() {
     if (!loadPanelPictures())
         return StartFailed;
     // 6. The calendar starts in today's month.
-    game_.Calendar = TCalendar(services_.today);
-    game_.MoveNumber = 1;
-    ShowCalendar();
+    controller_.StartCalendar();
     // 7. The windows used all game long.
     createDialogs();
     // 8. How many players.
@@ -287,7 +290,7 @@ int TManage::Start() {
         return StartCancelled;
     // 9., 10. One slot per player, then each player's names and face.
     const int count = playerCountDialog->Count();
-    game_.BeginSetup(count);
+    controller_.BeginSetup(count);
     playerEntryDialog =
         new PlayerEntryDialog(services_.prompter, services_.help, exitGlyph, ILFaces, this);
     for (int k = 1; k <= count; ++k) {
@@ -295,11 +298,11 @@ int TManage::Start() {
         BoardUi::centreOnScreen(playerEntryDialog);
         if (playerEntryDialog->exec() != QDialog::Accepted)
             return StartCancelled;
-        game_.AddPlayer(playerEntryDialog->FirmTitle(), playerEntryDialog->PlayerName(),
-                        playerEntryDialog->Face());
+        controller_.AddPlayer(playerEntryDialog->FirmTitle(), playerEntryDialog->PlayerName(),
+                              playerEntryDialog->Face());
     }
     // 11. The first player on the board.
-    finishSetup();
+    controller_.FinishSetup();
     return StartOk;
 }
 
@@ -327,62 +330,89 @@ bool TManage::loadPanelPictures() {
 
 void TManage::createDialogs() {
     // In the order of creation; the windows of later issues take their places here:
-    // TFStatistics, TFLoans, TFTrade, TfReport,
+    // TFStatistics, TFLoans, TFTrade,
+    fReport = new TfReport(this);
     fAbout = new TfAbout(BoardUi::loadPicture(services_.folder, QStringLiteral("images\\logo.bmp")),
                          this);
     // TFUpgrade, TFRMStatistics, TfTextoPhone, TFSTrad, TFRMTrad, TFPTrade, TFRLTrade,
     // TfMailProgram, TfManReport, TfSStats.
 }
 
-void TManage::finishSetup() {
-    // Failures here are not reported: the board shows what could be filled.
-    game_.FinishSetup();
-    ShowPlayer(0);
-    if (const TZorvick* company = game_.Company())
-        setWindowTitle(company->Title);
-    selectEnterprise(false);
-    ApplyTechnologyLevel();
+void TManage::connectController() {
+    TGameController* c = &controller_;
+    connect(c, &TGameController::changed, this, &TManage::ShowPlayer);
+    connect(c, &TGameController::controlsLockedChanged, this, &TManage::LockPlayerControls);
+    connect(c, &TGameController::capitalChanged, this, &TManage::ShowCapital);
+    // A picture that cannot be read at a turn start is not reported; the old one stays.
+    connect(c, &TGameController::enterpriseChanged, this, [this] { selectEnterprise(false); });
+    connect(c, &TGameController::weeklyInputsReset, this, [this] {
+        for (QLineEdit* edit : {eProd, ePrice, eAdvExp})
+            edit->setText(QStringLiteral("0"));
+    });
+    // Emptied, so the edit's own rule makes it "0" and selects it.
+    connect(c, &TGameController::advExpCleared, this, [this] { eAdvExp->clear(); });
+    connect(c, &TGameController::saleProposed, this,
+            [this](const QString& price, const QString& prod) {
+                ePrice->setText(price);
+                eProd->setText(prod);
+            });
+    connect(c, &TGameController::mailFlashingChanged, this, [this](bool flashing) {
+        if (flashing) {
+            MailTimer->start();
+        } else {
+            MailTimer->stop();
+            mailFlash_ = 0;
+            setMailColour(Qt::black);
+        }
+    });
+    connect(MailTimer, &QTimer::timeout, this, [this] {
+        ++mailFlash_;
+        setMailColour(mailFlash_ % 2 ? Qt::red : Qt::black);
+    });
+    connect(c, &TGameController::marketReportReady, this, &TManage::showMarketReport);
+    connect(c, &TGameController::gameEnded, this, &TManage::gameEnded);
+}
+
+void TManage::setMailColour(const QColor& colour) {
+    QPalette palette = bbMailBox->palette();
+    palette.setColor(QPalette::ButtonText, colour);
+    bbMailBox->setPalette(palette);
 }
 
 QString TManage::LabelText(const QString& key, const QString& builtIn) const {
-    return labelTexts_.LabelText(key, builtIn);
+    return controller_.LabelText(key, builtIn);
 }
 
 std::optional<QString> TManage::LabelText(const QString& key, const QString& builtIn,
                                           double value) {
-    return labelTexts_.LabelText(key, builtIn, value, services_.prompter);
+    return controller_.LabelText(key, builtIn, value);
 }
 
-void TManage::ShowPlayer(int index) {
-    game_.CurrentPlayer = index;
-    game_.EnterpriseIndex = 0;
-    TZorvick* company = game_.Company();
+void TManage::ShowPlayer() {
+    ShowCalendar();
+    bEndTurn->setText(controller_.EndTurnCaption());
+    bbBankStatistics->setEnabled(controller_.StatisticsEnabled());
+    LockPlayerControls(controller_.ControlsLocked());
+    // A ruined player may still find the bank open, and an open bank may close.
+    bbBankTrade->setEnabled(controller_.BankTradeEnabled());
+    const TZorvick* company = controller_.Company();
     if (!company)
         return;
+    setWindowTitle(company->Title);
     lName->setText(company->PlayerName);
     lTitle->setText(company->Title);
     ShowCapital();
-    MImage->clear();
     if (company->Face >= 0 && company->Face < ILFaces.size())
         MImage->setPixmap(ILFaces[company->Face]);
-    ICount->setText(QStringLiteral("1/") + QString::number(company->IndustryCount));
-    company->StartTurnMoney = company->Money;
-}
-
-float TManage::SpendMoney(float amount) {
-    const float paid = game_.SpendMoney(amount, services_.prompter);
-    if (paid != 0)
-        ShowCapital();
-    return paid;
-}
-
-void TManage::ReceiveMoney(float amount) {
-    game_.ReceiveMoney(amount);
-    ShowCapital();
+    else
+        MImage->clear();
+    ICount->setText(BoardRules::IndustryCountText(Game().EnterpriseIndex,
+                                                  std::int32_t(company->Industries.size())));
 }
 
 void TManage::ShowCapital() {
-    lCurMon->setText(game_.CapitalText());
+    if (controller_.Company())
+        lCurMon->setText(Game().CapitalText());
 }
 
 TIndustry* TManage::SelectEnterprise() {
@@ -390,7 +420,7 @@ TIndustry* TManage::SelectEnterprise() {
 }
 
 TIndustry* TManage::selectEnterprise(bool report) {
-    TIndustry* industry = game_.Industry();
+    TIndustry* industry = Game().Industry();
     if (!industry)
         return nullptr;
     const std::int32_t level = industry->Buildings.empty() ? 1 : industry->Buildings[0].Level;
@@ -410,25 +440,6 @@ TIndustry* TManage::selectEnterprise(bool report) {
     return industry;
 }
 
-void TManage::ApplyTechnologyLevel() {
-    const TZorvick* company = game_.Company();
-    if (!company)
-        return;
-    const auto controls = BoardRules::TechnologyLevelControls(company->TechLevel);
-    if (!controls)
-        return;
-    auto set = [](QWidget* window, const char* name, bool enabled) {
-        if (!window)
-            return;
-        if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(name)))
-            control->setEnabled(enabled);
-    };
-    set(FRLTrade, "bPProduce", controls->researchInvest);
-    set(FTrade, "rbFL", controls->rbFL);
-    set(FTrade, "rbSL", controls->rbSL);
-    set(FTrade, "rbTL", controls->rbTL);
-}
-
 void TManage::LockPlayerControls(bool locked) {
     for (QWidget* w :
          {static_cast<QWidget*>(gbResearchInfo), static_cast<QWidget*>(gbStaffInfo),
@@ -440,35 +451,59 @@ void TManage::LockPlayerControls(bool locked) {
 }
 
 void TManage::ShowCalendar() {
-    const QString text = game_.Calendar.StatusText();
+    const QString text = Game().Calendar.StatusText();
     StBarPanel->setText(text);
     // As wide as the text, so the whole date can be read.
     StBarPanel->setFixedWidth(std::max(50, StBarPanel->fontMetrics().horizontalAdvance(text) + 8));
 }
 
+void TManage::bEndTurnClick() {
+    controller_.EndMove(eProd->text(), ePrice->text(), eAdvExp->text());
+}
+
+void TManage::showMarketReport() {
+    fReport->SetLines(controller_.MarketReportLines());
+    fReport->exec();
+}
+
+void TManage::miGeneralClick() {
+    fReport->exec();
+}
+
+void TManage::bMStatsClick() {
+    const QPoint at = BoardRules::ButtonPopupPoint(frameGeometry().topLeft(), gbZorvickInfo->pos(),
+                                                   bbBankStatistics->geometry());
+    pmStatisticsPopup->popup(at);
+}
+
+void TManage::gameEnded(int status) {
+    close();
+    QCoreApplication::exit(status);
+}
+
 void TManage::BNextFirmClick() {
-    const TZorvick* company = game_.Company();
+    const TZorvick* company = controller_.Company();
     if (!company)
         return;
     const auto n = std::int32_t(company->Industries.size());
-    game_.EnterpriseIndex = BoardRules::NextEnterprise(game_.EnterpriseIndex, n);
-    ICount->setText(BoardRules::IndustryCountText(game_.EnterpriseIndex, n));
-    SelectEnterprise();
+    const std::int32_t index = BoardRules::NextEnterprise(Game().EnterpriseIndex, n);
+    ICount->setText(BoardRules::IndustryCountText(index, n));
+    controller_.SelectEnterprise(index);
 }
 
 void TManage::BPrevFirmClick() {
-    const TZorvick* company = game_.Company();
+    const TZorvick* company = controller_.Company();
     if (!company)
         return;
     const auto n = std::int32_t(company->Industries.size());
-    game_.EnterpriseIndex = BoardRules::PrevEnterprise(game_.EnterpriseIndex, n);
-    ICount->setText(BoardRules::IndustryCountText(game_.EnterpriseIndex, n));
-    SelectEnterprise();
+    const std::int32_t index = BoardRules::PrevEnterprise(Game().EnterpriseIndex, n);
+    ICount->setText(BoardRules::IndustryCountText(index, n));
+    controller_.SelectEnterprise(index);
 }
 
 void TManage::bHelpClick() {
     pmHelpPopup->popup(
-        BoardRules::HelpPopupPoint(frameGeometry().topLeft(), gbMain->pos(), bHelp->geometry()));
+        BoardRules::ButtonPopupPoint(frameGeometry().topLeft(), gbMain->pos(), bHelp->geometry()));
 }
 
 bool TManage::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -506,7 +541,7 @@ void TManage::showEvent(QShowEvent* event) {
 }
 
 void TManage::eProdChange() {
-    const TIndustry* industry = game_.Industry();
+    const TIndustry* industry = Game().Industry();
     const std::int32_t inStock =
         industry && industry->Storages.size() > 1 ? industry->Storages[1].Amount : 0;
     const auto outcome = WeeklyInputs::ProdChanged(eProd->text(), inStock, services_.prompter);
@@ -525,7 +560,7 @@ void TManage::ePriceChange() {
 }
 
 void TManage::eAdvExpChange() {
-    const TZorvick* company = game_.Company();
+    const TZorvick* company = Game().Company();
     const auto outcome = WeeklyInputs::AdvExpChanged(eAdvExp->text(), company ? company->Money : 0,
                                                      services_.prompter);
     if (outcome.replacement && *outcome.replacement != eAdvExp->text())

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "game/TGame.h"
-#include "game/TLabelTexts.h"
+#include "game/TGameController.h"
 #include "platform/Services.h"
 
 #include <QList>
@@ -12,6 +11,7 @@
 class PlayerCountDialog;
 class PlayerEntryDialog;
 class QAction;
+class QColor;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,10 +21,13 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class TfAbout;
+class TfReport;
 class Tsplash;
 
-// The game board. It owns the game state; Start runs the start-up and the setup
-// with modal windows, so that a driver feeding the event loop can answer them.
+// The game board, a view of the game controller it owns: it reads its edits, calls
+// the controller and shows what the controller's signals say changed. Start runs
+// the start-up and the setup with modal windows, so that a driver feeding the event
+// loop can answer them.
 class TManage : public QWidget {
     Q_OBJECT
 public:
@@ -40,23 +43,27 @@ public:
     // calendar, the dialog windows, the two setup dialogs, the first player.
     int Start();
 
-    TGame& Game() { return game_; }
-    const TGame& Game() const { return game_; }
-    const TLabelTexts& LabelTexts() const { return labelTexts_; }
+    TGameController& Controller() { return controller_; }
+    TGame& Game() { return controller_.Game(); }
+    const TGame& Game() const { return controller_.Game(); }
+    const TLabelTexts& LabelTexts() const { return controller_.LabelTexts(); }
     Services& services() { return services_; }
 
     QString LabelText(const QString& key, const QString& builtIn) const;
     std::optional<QString> LabelText(const QString& key, const QString& builtIn, double value);
 
-    void ShowPlayer(int index);
-    float SpendMoney(float amount);
-    void ReceiveMoney(float amount);
+    // Shows the current player: names, face, capital, caption, enterprise and the
+    // controls' states, as the controller has them.
+    void ShowPlayer();
     void ShowCapital();
+    // Shows the picture of the shown enterprise; the enterprise, or null.
     TIndustry* SelectEnterprise();
-    void ApplyTechnologyLevel();
     void LockPlayerControls(bool locked);
     void ShowCalendar();
 
+    void bEndTurnClick();
+    void bMStatsClick();
+    void miGeneralClick();
     void BNextFirmClick();
     void BPrevFirmClick();
     void bHelpClick();
@@ -89,11 +96,9 @@ public:
     // The windows created once at start-up (step by step as they arrive).
     Tsplash* splash = nullptr;
     TfAbout* fAbout = nullptr;
+    TfReport* fReport = nullptr;
     PlayerCountDialog* playerCountDialog = nullptr;
     PlayerEntryDialog* playerEntryDialog = nullptr;
-    // Windows whose controls the technology level switches; set when they exist.
-    QWidget* FTrade = nullptr;   // asset trade: rbFL, rbSL, rbTL
-    QWidget* FRLTrade = nullptr; // research: bPProduce
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,14 +108,17 @@ private:
     void buildWindow();
     void createDialogs();
     bool loadPanelPictures();
-    void finishSetup();
+    void connectController();
     TIndustry* selectEnterprise(bool report);
+    void showMarketReport();
+    void setMailColour(const QColor& colour);
+    void gameEnded(int status);
     void eProdChange();
     void ePriceChange();
     void eAdvExpChange();
 
     Services services_;
-    TGame game_;
-    TLabelTexts labelTexts_;
+    TGameController controller_;
     bool centred_ = false;
+    int mailFlash_ = 0; // red on odd ticks
 };

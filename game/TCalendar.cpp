@@ -18,7 +18,8 @@ void TCalendar::AdvanceWeek() {
 }
 
 QString TCalendar::DateText() const {
-    return QStringLiteral("%1.%2.%3").arg(Year).arg(Month).arg(Week);
+    return QString::number(Year) + QLatin1Char('.') + QString::number(Month) + QLatin1Char('.') +
+           QString::number(Week);
 }
 
 QString TCalendar::StatusText() const {

@@ -3,10 +3,12 @@
 #include "platform/NumberText.h"
 #include "platform/RandomSource.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
 
 #include <algorithm>
+#include <filesystem>
 
 const QString TScenario::DefaultCountryMessage = QStringLiteral("Ошибка");
 
@@ -17,6 +19,16 @@ QString turnSection(std::int32_t n) {
 }
 
 } // namespace
+
+TScenario::Stamp TScenario::stampOf(const QString& path) {
+    std::error_code error;
+    const std::filesystem::path native(QFile::encodeName(path).toStdString());
+    Stamp stamp;
+    stamp.modified = std::filesystem::last_write_time(native, error);
+    if (!std::filesystem::is_directory(native, error))
+        stamp.size = std::filesystem::file_size(native, error);
+    return stamp;
+}
 
 TScenario::TScenario(GameFolder folder, RandomSource& random)
     : folder_(std::move(folder)), random_(random) {}
@@ -32,13 +44,25 @@ void TScenario::ScenarioStep() {
 
 void TScenario::StartScenario() {
     Active = true;
-    const QStringList files = folder_.list(QStringLiteral("scenarios"), QStringLiteral("*.scn"));
+    // Listing and parsing are kept until the folder or the file changes: a long
+    // game starts a scenario every few weeks.
+    const Stamp folderStamp = stampOf(folder_.resolve(QStringLiteral("scenarios")));
+    if (!listed_ || folderStamp != folderStamp_) {
+        files_ = folder_.list(QStringLiteral("scenarios"), QStringLiteral("*.scn"));
+        listed_ = true;
+        folderStamp_ = folderStamp;
+    }
+    const QStringList& files = files_;
     if (files.isEmpty()) {
         ScenarioFile.clear();
         File = IniFile();
     } else {
         ScenarioFile = files.at(random_.bounded(int(files.size())));
-        File = IniFile::load(ScenarioFile);
+        const Stamp fileStamp = stampOf(ScenarioFile);
+        auto cached = parsed_.find(ScenarioFile);
+        if (cached == parsed_.end() || cached->stamp != fileStamp)
+            cached = parsed_.insert(ScenarioFile, {fileStamp, IniFile::load(ScenarioFile)});
+        File = cached->file;
     }
     ScenarioTurn = 0;
     // A negative count would never meet the turn counter and run one scenario forever.

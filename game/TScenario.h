@@ -3,8 +3,10 @@
 #include "platform/GameFolder.h"
 #include "platform/IniFile.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
+#include <filesystem>
 
 class QJsonObject;
 class RandomSource;
@@ -55,4 +57,20 @@ private:
 
     GameFolder folder_;
     RandomSource& random_;
+    // When a file or the folder was last written, to know whether to read it again.
+    struct Stamp {
+        std::filesystem::file_time_type modified{};
+        std::uintmax_t size = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const QString& path);
+    struct Parsed {
+        Stamp stamp;
+        IniFile file;
+    };
+
+    bool listed_ = false;
+    Stamp folderStamp_;
+    QStringList files_;
+    QHash<QString, Parsed> parsed_;
 };

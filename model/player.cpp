@@ -26,16 +26,12 @@ TZorvick::TZorvick(std::int32_t industryCount) {
     Expences = TExpences();
 }
 
-void TZorvick::RecordWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
-                          float rmCost, float constr, float interest, float taxes, float revenue,
-                          float turnLoan, float startTurnMoney) {
+void TZorvick::RecordWeek(const TWeekRecord& week) {
     if (HistoryCount == HistoryLength) {
-        Expences.ShiftWeek(advExp, usage, costs, salary, rl, dev, rmCost, constr, interest, taxes,
-                           revenue, turnLoan, startTurnMoney);
+        Expences.ShiftWeek(week);
     } else {
         ++HistoryCount;
-        Expences.AddWeek(advExp, usage, costs, salary, rl, dev, rmCost, constr, interest, taxes,
-                         revenue, turnLoan, startTurnMoney);
+        Expences.AddWeek(week);
     }
 }
 

@@ -52,10 +52,7 @@ public:
     static constexpr std::int32_t HistoryLength = 10;
 
     // Appends a settled week to the history, dropping the oldest once ten are kept.
-    // Arguments in the order of TExpences::AddWeek.
-    void RecordWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
-                    float rmCost, float constr, float interest, float taxes, float revenue,
-                    float turnLoan, float startTurnMoney);
+    void RecordWeek(const TWeekRecord& week);
 
     // The mailbox. The date is the calendar's DateText at the moment of posting.
     void PostLetter(const QString& from, const QString& subject, const QString& text,

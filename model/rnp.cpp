@@ -24,40 +24,54 @@ QJsonArray toArray(const TExpences::Series& series) {
 
 } // namespace
 
-void TExpences::AddWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
-                        float rmCost, float constr, float interest, float taxes, float revenue,
-                        float turnLoan, float startTurnMoney) {
-    AdvExp.push_back(advExp);
-    Usage.push_back(usage);
-    Costs.push_back(costs);
-    Salary.push_back(salary);
-    RL.push_back(rl);
-    Dev.push_back(dev);
-    RMCost.push_back(rmCost);
-    Constr.push_back(constr);
-    Interest.push_back(interest);
-    Taxes.push_back(taxes);
-    Revenue.push_back(revenue);
-    TurnLoan.push_back(turnLoan);
-    StartTurnMoney.push_back(startTurnMoney);
+void TExpences::AddWeek(const TWeekRecord& week) {
+    AdvExp.push_back(week.AdvExp);
+    Usage.push_back(week.Usage);
+    Costs.push_back(week.Costs);
+    Salary.push_back(week.Salary);
+    RL.push_back(week.RL);
+    Dev.push_back(week.Dev);
+    RMCost.push_back(week.RMCost);
+    Constr.push_back(week.Constr);
+    Interest.push_back(week.Interest);
+    Taxes.push_back(week.Taxes);
+    Revenue.push_back(week.Revenue);
+    TurnLoan.push_back(week.TurnLoan);
+    StartTurnMoney.push_back(week.StartTurnMoney);
 }
 
-void TExpences::ShiftWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
-                          float rmCost, float constr, float interest, float taxes, float revenue,
-                          float turnLoan, float startTurnMoney) {
-    shiftIn(AdvExp, advExp);
-    shiftIn(Usage, usage);
-    shiftIn(Costs, costs);
-    shiftIn(Salary, salary);
-    shiftIn(RL, rl);
-    shiftIn(Dev, dev);
-    shiftIn(RMCost, rmCost);
-    shiftIn(Constr, constr);
-    shiftIn(Interest, interest);
-    shiftIn(Taxes, taxes);
-    shiftIn(Revenue, revenue);
-    shiftIn(TurnLoan, turnLoan);
-    shiftIn(StartTurnMoney, startTurnMoney);
+void TExpences::ShiftWeek(const TWeekRecord& week) {
+    shiftIn(AdvExp, week.AdvExp);
+    shiftIn(Usage, week.Usage);
+    shiftIn(Costs, week.Costs);
+    shiftIn(Salary, week.Salary);
+    shiftIn(RL, week.RL);
+    shiftIn(Dev, week.Dev);
+    shiftIn(RMCost, week.RMCost);
+    shiftIn(Constr, week.Constr);
+    shiftIn(Interest, week.Interest);
+    shiftIn(Taxes, week.Taxes);
+    shiftIn(Revenue, week.Revenue);
+    shiftIn(TurnLoan, week.TurnLoan);
+    shiftIn(StartTurnMoney, week.StartTurnMoney);
+}
+
+TWeekRecord TExpences::Week(std::size_t i) const {
+    TWeekRecord week;
+    week.AdvExp = AdvExp.at(i);
+    week.Usage = Usage.at(i);
+    week.Costs = Costs.at(i);
+    week.Salary = Salary.at(i);
+    week.RL = RL.at(i);
+    week.Dev = Dev.at(i);
+    week.RMCost = RMCost.at(i);
+    week.Constr = Constr.at(i);
+    week.Interest = Interest.at(i);
+    week.Taxes = Taxes.at(i);
+    week.Revenue = Revenue.at(i);
+    week.TurnLoan = TurnLoan.at(i);
+    week.StartTurnMoney = StartTurnMoney.at(i);
+    return week;
 }
 
 QJsonObject TExpences::toJson() const {

@@ -33,6 +33,23 @@ static_assert(std::is_standard_layout_v<TAdvExp> && sizeof(TAdvExp) == 8 &&
 static_assert(std::is_standard_layout_v<TProd> && sizeof(TProd) == 8 &&
               offsetof(TProd, Player) == 0 && offsetof(TProd, Amount) == 4);
 
+// One settled week of a firm, as the history records it.
+struct TWeekRecord {
+    float AdvExp = 0;
+    float Usage = 0;
+    float Costs = 0;
+    float Salary = 0;
+    float RL = 0;
+    float Dev = 0;
+    float RMCost = 0;
+    float Constr = 0;
+    float Interest = 0;
+    float Taxes = 0;
+    float Revenue = 0;
+    float TurnLoan = 0;
+    float StartTurnMoney = 0;
+};
+
 // The ten-week history: thirteen series of one entry per settled week, oldest first.
 class TExpences {
 public:
@@ -52,14 +69,11 @@ public:
     Series TurnLoan;
     Series StartTurnMoney;
 
-    // Note the argument order, which is not the order of the series above.
-    void AddWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
-                 float rmCost, float constr, float interest, float taxes, float revenue,
-                 float turnLoan, float startTurnMoney);
+    void AddWeek(const TWeekRecord& week);
     // Drops the oldest week of every series and appends the new one.
-    void ShiftWeek(float advExp, float usage, float costs, float salary, float rl, float dev,
-                   float rmCost, float constr, float interest, float taxes, float revenue,
-                   float turnLoan, float startTurnMoney);
+    void ShiftWeek(const TWeekRecord& week);
+    // The week at position i (0 the oldest); i must be below the series' length.
+    TWeekRecord Week(std::size_t i) const;
 
     QJsonObject toJson() const;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Prompter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,22 +22,30 @@ QString fixed(double value, int decimals) {
         return QStringLiteral("NAN");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    QString text = QString::number(value, 'f', decimals);
-    const QString longer = QString::number(value, 'f', decimals + 1);
-    if (longer.endsWith(QLatin1Char('5')) && longer.toDouble() == value) {
+    // Correctly rounded digits of the exact binary value; far more room than a double needs.
+    char text[400];
+    char* end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    char longer[400];
+    const char* longerEnd =
+        std::to_chars(longer, longer + sizeof longer, value, std::chars_format::fixed, decimals + 1)
+            .ptr;
+    double readBack = 0;
+    if (longerEnd[-1] == '5' && std::from_chars(longer, longerEnd, readBack).ptr == longerEnd &&
+        readBack == value) {
         const double scale = std::pow(10.0, decimals);
         const double rounded = std::round(value * scale) / scale; // std::round: away from zero
-        text = QString::number(rounded, 'f', decimals);
+        end = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, decimals)
+                  .ptr;
     }
+    const char* begin = text;
     // No "-0" or "-0,00" for a value that rounds to zero.
-    bool allZero = true;
-    for (QChar c : text)
-        if (c.isDigit() && c != QLatin1Char('0'))
-            allZero = false;
-    if (allZero && text.startsWith(QLatin1Char('-')))
-        text.remove(0, 1);
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
+    if (*begin == '-' && std::all_of(begin + 1, static_cast<const char*>(end),
+                                     [](char c) { return c == '0' || c == '.'; }))
+        ++begin;
+    QString out = QString::fromLatin1(begin, end - begin);
+    out.replace(QLatin1Char('.'), QLatin1Char(','));
+    return out;
 }
 
 QString withComma(QString text) {
@@ -47,6 +56,13 @@ QString withComma(QString text) {
 } // namespace
 
 QString whole(double value) {
+    // Below 2^53 every double rounds to a whole number exactly, and std::llround takes
+    // halves away from zero, as the pattern does.
+    if (std::fabs(value) < 9007199254740992.0) {
+        char text[24];
+        const char* end = std::to_chars(text, text + sizeof text, std::llround(value)).ptr;
+        return QString::fromLatin1(text, end - text);
+    }
     return fixed(value, 0);
 }
 
@@ -148,9 +164,16 @@ std::optional<float> parseFloat(const QString& text) {
             if (t[i].unicode() < '0' || t[i].unicode() > '9')
                 return std::nullopt;
     }
-    bool ok = false;
-    const double value = t.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+    // Only ASCII is left, which from_chars reads without a sign of its own for "+".
+    const QByteArray latin = t.toLatin1();
+    const char* first = latin.constData();
+    const char* last = first + latin.size();
+    if (*first == '+')
+        ++first;
+    double value = 0;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value) ||
+        std::fabs(value) > std::numeric_limits<float>::max())
         return std::nullopt;
     return float(value);
 }

@@ -303,6 +303,6 @@ TEST(BoardRules, TechnologyLevelTable) {
 }
 
 TEST(BoardRules, HelpMenuOpensBelowTheButton) {
-    EXPECT_EQ(BoardRules::HelpPopupPoint(QPoint(100, 50), QPoint(136, 256), QRect(176, 24, 75, 25)),
+    EXPECT_EQ(BoardRules::ButtonPopupPoint(QPoint(100, 50), QPoint(136, 256), QRect(176, 24, 75, 25)),
               QPoint(100 + 136 + 176 + 4, 50 + 256 + 24 + 25 + 20));
 }

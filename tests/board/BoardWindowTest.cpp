@@ -110,12 +110,11 @@ void enterPlayer(ModalScript& script, const QString& title, const QString& name,
 
 // A board with two players set up without the dialogs.
 void setUpPlayers(TManage& manage) {
-    TGame& game = manage.Game();
-    game.BeginSetup(2);
-    game.AddPlayer("Alpha", "Ann", 1);
-    game.AddPlayer("Beta", "Bob", 2);
-    game.FinishSetup();
-    manage.ShowPlayer(0);
+    TGameController& controller = manage.Controller();
+    controller.BeginSetup(2);
+    controller.AddPlayer("Alpha", "Ann", 1);
+    controller.AddPlayer("Beta", "Bob", 2);
+    controller.FinishSetup();
 }
 
 QImage imageOf(const QLabel* label) {
@@ -370,15 +369,15 @@ private slots:
     void spendMoneyUpToTheCapital() {
         Fixture f;
         setUpPlayers(f.manage);
-        QCOMPARE(f.manage.SpendMoney(30001), 0.0f);
+        QCOMPARE(f.manage.Controller().SpendMoney(30001), 0.0f);
         QCOMPARE(f.prompter.texts(), QStringList{"У вас недостаточно денег для этого."});
         QCOMPARE(f.prompter.last().title, QStringLiteral("Однако здравствуйте!"));
         QCOMPARE(f.prompter.last().kind, Prompter::Kind::Error);
         QCOMPARE(f.manage.lCurMon->text(), QStringLiteral("Капитал: 30000$"));
-        QCOMPARE(f.manage.SpendMoney(30000), 30000.0f);
+        QCOMPARE(f.manage.Controller().SpendMoney(30000), 30000.0f);
         QCOMPARE(f.manage.Game().Company()->Money, 0.0f);
         QCOMPARE(f.manage.lCurMon->text(), QStringLiteral("Капитал: 0$"));
-        f.manage.ReceiveMoney(1234.5f);
+        f.manage.Controller().ReceiveMoney(1234.5f);
         QCOMPARE(f.manage.lCurMon->text(), QStringLiteral("Капитал: 1235$"));
         QCOMPARE(f.prompter.boxes().size(), 1);
     }
@@ -547,7 +546,7 @@ private slots:
         setUpPlayers(f.manage);
         TManage& m = f.manage;
         m.Game().Players[1]->Money = 512.5f;
-        m.ShowPlayer(1);
+        m.Controller().EndMove("0", "0", "0");
         QCOMPARE(m.Game().CurrentPlayer, 1);
         QCOMPARE(m.Game().Company()->Title, QStringLiteral("Beta"));
         QCOMPARE(m.lName->text(), QStringLiteral("Bob"));
@@ -555,37 +554,6 @@ private slots:
         QCOMPARE(m.lCurMon->text(), QStringLiteral("Капитал: 513$"));
         QCOMPARE(imageOf(m.MImage), m.ILFaces[2].toImage());
         QCOMPARE(m.Game().Players[1]->StartTurnMoney, 512.5f);
-    }
-
-    void technologyLevelSwitchesTheControlsThatExist() {
-        Fixture f;
-        setUpPlayers(f.manage);
-        TManage& m = f.manage;
-        m.ApplyTechnologyLevel(); // no research or trade window: nothing to do
-        QWidget research, trade;
-        auto* invest = new QPushButton(&research);
-        invest->setObjectName("bPProduce");
-        QRadioButton* levels[3];
-        const char* names[] = {"rbFL", "rbSL", "rbTL"};
-        for (int i = 0; i < 3; ++i) {
-            levels[i] = new QRadioButton(&trade);
-            levels[i]->setObjectName(names[i]);
-        }
-        m.FRLTrade = &research;
-        m.FTrade = &trade;
-        m.Game().Company()->TechLevel = 3;
-        m.ApplyTechnologyLevel();
-        QVERIFY(!invest->isEnabled());
-        QVERIFY(levels[0]->isEnabled() && levels[1]->isEnabled() && levels[2]->isEnabled());
-        m.Game().Company()->TechLevel = 9; // unknown: unchanged
-        m.ApplyTechnologyLevel();
-        QVERIFY(!invest->isEnabled() && levels[2]->isEnabled());
-        m.Game().Company()->TechLevel = 1;
-        m.ApplyTechnologyLevel();
-        QVERIFY(invest->isEnabled() && levels[0]->isEnabled());
-        QVERIFY(!levels[1]->isEnabled() && !levels[2]->isEnabled());
-        m.FRLTrade = nullptr;
-        m.FTrade = nullptr;
     }
 
     void labelTextFailureKeepsTheCallersText() {

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <cstring>
 #include <gtest/gtest.h>
 
 TEST(TZorvick, StartsWithItsDefaults) {
@@ -22,29 +23,22 @@ TEST(TZorvick, StartsWithItsDefaults) {
     EXPECT_EQ(company.Debt, 0.0f);
 }
 
-TEST(TExpences, AddWeekTakesItsOwnArgumentOrder) {
+TEST(TExpences, AWeekReadsBackIntoTheSameNamedValues) {
     TExpences e;
-    e.AddWeek(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13);
-    EXPECT_EQ(e.AdvExp.back(), 1);
+    const TWeekRecord in{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    e.AddWeek(in);
+    const TWeekRecord out = e.Week(0);
     EXPECT_EQ(e.Usage.back(), 2);
-    EXPECT_EQ(e.Costs.back(), 3);
-    EXPECT_EQ(e.Salary.back(), 4);
-    EXPECT_EQ(e.RL.back(), 5);
-    EXPECT_EQ(e.Dev.back(), 6);
-    EXPECT_EQ(e.RMCost.back(), 7);
-    EXPECT_EQ(e.Constr.back(), 8);
-    EXPECT_EQ(e.Interest.back(), 9);
     EXPECT_EQ(e.Taxes.back(), 10);
-    EXPECT_EQ(e.Revenue.back(), 11);
-    EXPECT_EQ(e.TurnLoan.back(), 12);
     EXPECT_EQ(e.StartTurnMoney.back(), 13);
+    EXPECT_EQ(std::memcmp(&in, &out, sizeof in), 0);
 }
 
 TEST(TExpences, TwelveWeeksKeepWeeksThreeToTwelve) {
     TZorvick company(1);
     for (int week = 1; week <= 12; ++week) {
         const float w = float(week);
-        company.RecordWeek(w, w + 100, w, w, w, w, w, w, w, w, w, w, w + 0.5f);
+        company.RecordWeek({w, w + 100, w, w, w, w, w, w, w, w, w, w, w + 0.5f});
     }
     EXPECT_EQ(company.HistoryCount, 10);
     const TExpences& e = company.Expences;
@@ -89,7 +83,7 @@ TEST(TZorvick, WritesTheWholeTreeAsJson) {
     TZorvick company(1);
     company.Title = "Спорт";
     company.PostLetter("a", "b", "c", "2026.1.1");
-    company.RecordWeek(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13);
+    company.RecordWeek({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
     const QJsonObject json = company.toJson();
     EXPECT_EQ(json["Title"].toString(), "Спорт");
     EXPECT_EQ(json["Money"].toDouble(), 30000);

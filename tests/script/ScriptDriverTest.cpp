@@ -3,6 +3,12 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Failures print texts, not bytes.
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -153,4 +159,92 @@ TEST(ZorvickScript, UnansweredQuestionIsAnsweredNoAndReported) {
     EXPECT_EQ(errorsOf(out).size(), 1);
     // The input ends with the count dialog still open: the driver closes it.
     EXPECT_EQ(out.last()["end"].toObject()["reason"].toString(), "end of input");
+}
+
+TEST(ZorvickScript, ControlsBehindAModalWindowAreOutOfReach) {
+    const auto out =
+        run({startLine(2), R"({"click": "miAbout"})", R"({"type": ["eProd", "5"]})",
+             R"({"click": "Manage.bEndTurn"})", R"({"click": "miAbout"})", R"({"close": "Manage"})",
+             R"({"read": ["mInfo"]})", R"({"close": "fAbout"})", R"({"close": "fAbout"})",
+             R"({"read": ["eProd", "lName"]})"});
+    EXPECT_EQ(errorsOf(out), QStringList({"eProd is behind the modal window fAbout",
+                                          "Manage.bEndTurn is behind the modal window fAbout",
+                                          "miAbout is behind the modal window fAbout",
+                                          "Manage is behind the modal window fAbout",
+                                          "no open window named fAbout"}));
+    const QString credits = readOf(out, "mInfo")["text"].toString();
+    // The whole text, not only its first line.
+    EXPECT_TRUE(credits.startsWith("Зорвик (Zorvick), версия 1.0\n") &&
+                credits.endsWith("\nУдачной игры!"));
+    QStringList events;
+    for (const QJsonObject& w : withKey(out, "window"))
+        if (w["name"] == "fAbout" || w["name"] == "Manage")
+            events.append(w["name"].toString() + " " + w["event"].toString());
+    EXPECT_EQ(events,
+              QStringList({"Manage shown", "fAbout shown", "fAbout closed", "Manage closed"}));
+    // Nothing reached the board: the figure is untouched and the turn did not pass.
+    EXPECT_EQ(readOf(out, "eProd")["text"].toString(), "0");
+    EXPECT_EQ(readOf(out, "lName")["text"].toString(), "Менеджер 1");
+    EXPECT_EQ(out.last()["end"].toObject()["reason"].toString(), "end of input");
+}
+
+TEST(ZorvickScript, TheWeekEndsWithTheMarketReportInItsMemo) {
+    const auto out =
+        run({startLine(2), R"({"click": "bEndTurn"})", R"({"click": "bEndTurn"})",
+             R"({"type": ["ePrice", "9"]})", R"({"read": ["mReport"]})", R"({"key": "Return"})",
+             R"({"read": ["fReport"]})", R"({"state": true})"});
+    EXPECT_EQ(errorsOf(out), QStringList({"ePrice is behind the modal window fReport"}));
+    const QString report = readOf(out, "mReport")["text"].toString();
+    EXPECT_TRUE(report.contains("Менеджер 1") && report.contains("Менеджер 2"));
+    EXPECT_FALSE(readOf(out, "fReport")["visible"].toBool());
+    const auto states = withKey(out, "state");
+    ASSERT_EQ(states.size(), 1);
+    EXPECT_TRUE(states[0]["Board"].isObject());
+    QStringList lines;
+    for (const QJsonValue& line : states[0]["MarketReport"].toArray())
+        lines.append(line.toString());
+    EXPECT_EQ(lines.join('\n'), report);
+}
+
+TEST(ZorvickScript, WaitLetsTheTitlePictureCloseByItself) {
+    // The title picture closes itself after 17 ticks of its one-second timer: only a
+    // wait that runs the event loop lets it go without a key.
+    const QString start = QString(R"({"start": {"folder": "%1"}})").arg(ZORVICK_GAME_FOLDER);
+    const auto out = run({start, R"({"read": ["splash"]})", R"({"wait": 20000})",
+                          R"({"wait": "soon"})", R"({"wait": -1})", R"({"read": ["splash"]})"});
+    EXPECT_EQ(errorsOf(out), QStringList(2, "wait takes a number of milliseconds"));
+    QStringList order;
+    for (const QJsonObject& o : out)
+        if (o.contains("read"))
+            order.append(o["read"]["name"].toString() +
+                         (o["read"]["visible"].toBool() ? " shown" : " hidden"));
+        else if (o.contains("window") && o["window"]["event"] == "closed")
+            order.append(o["window"]["name"].toString() + " closed");
+    EXPECT_EQ(order, QStringList({"splash shown", "splash closed", "splash hidden",
+                                  "PlayerCountDialog closed"}));
+}
+
+TEST(ZorvickScript, TheEndOfTheGameEndsTheScript) {
+    // Firms that sell nothing pay their costs every week until both are ruined.
+    QStringList idleWeeks{startLine(2)};
+    for (int week = 0; week < 40; ++week)
+        idleWeeks << R"({"click": "bEndTurn"})"
+                  << R"({"click": "bEndTurn"})"
+                  << R"({"key": "Return"})";
+    const QString after = R"({"read": ["lName"]})";
+    const struct {
+        QStringList script;
+        QString lastBox;
+    } cases[] = {{idleWeeks + QStringList{after}, "Все фирмы разорены. Победителя нет."},
+                 {{startLine(2), R"({"close": "Manage"})", after}, ""}};
+    for (const auto& c : cases) {
+        const auto out = run(c.script);
+        EXPECT_TRUE(errorsOf(out).isEmpty()) << errorsOf(out).join("; ").toStdString();
+        const auto boxes = withKey(out, "box");
+        EXPECT_EQ(boxes.isEmpty() ? "" : boxes.last()["text"].toString(), c.lastBox);
+        EXPECT_TRUE(withKey(out, "read").isEmpty()); // no line runs after the end
+        const QJsonObject end = out.last()["end"].toObject();
+        EXPECT_EQ(end["reason"].toString(), "exit");
+        EXPECT_EQ(end["status"].toInt(), 0);
+    }
 }

@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -13,11 +14,16 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
-#include <QTimer>
+#include <QTextEdit>
+#include <QTreeView>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -72,6 +78,50 @@ QString keyText(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     return {};
 }
 
+// The window a person sees a control or an action in: a popup menu counts as the
+// window it opens from.
+QWidget* windowOf(QObject* target) {
+    QObject* o = target;
+    while (o && !o->isWidgetType())
+        o = o->parent();
+    QWidget* window = o ? static_cast<QWidget*>(o)->window() : nullptr;
+    while (window && window->windowType() == Qt::Popup && window->parentWidget())
+        window = window->parentWidget()->window();
+    return window;
+}
+
+// Whether the columns of a view show: a list view shows one, the others hide some.
+bool columnShown(const QAbstractItemView* view, int column) {
+    if (auto* list = qobject_cast<const QListView*>(view))
+        return column == list->modelColumn();
+    if (auto* tree = qobject_cast<const QTreeView*>(view))
+        return !tree->isColumnHidden(column);
+    if (auto* table = qobject_cast<const QTableView*>(view))
+        return !table->isColumnHidden(column);
+    return true;
+}
+
+// The rows of a list view as a person reads them, and the selected row.
+void readRows(const QAbstractItemView* view, QJsonObject& out) {
+    const QAbstractItemModel* model = view->model();
+    const QModelIndex root = view->rootIndex();
+    QJsonArray rows;
+    for (int r = 0; r < model->rowCount(root); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(root); ++c)
+            if (columnShown(view, c))
+                cells.append(model->index(r, c, root).data(Qt::DisplayRole).toString());
+        rows.append(cells.join(QLatin1Char('\t')));
+    }
+    int selected = -1;
+    if (const QItemSelectionModel* selection = view->selectionModel())
+        for (const QModelIndex& index : selection->selectedIndexes())
+            if (index.parent() == root && (selected < 0 || index.row() < selected))
+                selected = index.row();
+    out.insert("rows", rows);
+    out.insert("selected", selected);
+}
+
 } // namespace
 
 ScriptDriver::ScriptDriver(QString ownFolder) : ownFolder_(std::move(ownFolder)) {
@@ -84,6 +134,8 @@ ScriptDriver::ScriptDriver(QString ownFolder) : ownFolder_(std::move(ownFolder))
         if (unexpected)
             error(QStringLiteral("a question with no answer queued was answered no"));
     };
+    next_.setSingleShot(true);
+    connect(&next_, &QTimer::timeout, this, &ScriptDriver::step);
     qApp->installEventFilter(this);
 }
 
@@ -93,7 +145,8 @@ ScriptDriver::~ScriptDriver() {
 
 int ScriptDriver::run() {
     qApp->exec();
-    finish(endReason_.isEmpty() ? QStringLiteral("end of input") : endReason_);
+    // The loop ended with no reason given: the game closed its last window itself.
+    finish(endReason_.isEmpty() ? QStringLiteral("exit") : endReason_);
     return 0;
 }
 
@@ -109,9 +162,9 @@ void ScriptDriver::inputEnded() {
         schedule();
 }
 
-void ScriptDriver::schedule() {
+void ScriptDriver::schedule(int delayMs) {
     waiting_ = false;
-    QTimer::singleShot(0, this, &ScriptDriver::step);
+    next_.start(delayMs);
 }
 
 void ScriptDriver::step() {
@@ -157,6 +210,10 @@ void ScriptDriver::execute(const QString& line) {
         answer(args);
     else if (verb == QLatin1String("read"))
         read(args);
+    else if (verb == QLatin1String("close"))
+        close(args);
+    else if (verb == QLatin1String("wait"))
+        wait(args);
     else if (verb == QLatin1String("state"))
         state();
     else
@@ -213,6 +270,12 @@ void ScriptDriver::start(const QJsonValue& value) {
 
     Services services{prompter_, sound_, help_, *random_, GameFolder(folder), today};
     manage_ = std::make_unique<TManage>(services);
+    // A winner or the ruin of every firm: the board closes and the program ends.
+    connect(&manage_->Controller(), &TGameController::gameEnded, this, [this](int status) {
+        endReason_ = QStringLiteral("exit");
+        gameStatus_ = status;
+        qApp->exit(0);
+    });
     const int status = manage_->Start();
     if (finished_ || !endReason_.isEmpty())
         return;
@@ -267,17 +330,17 @@ void ScriptDriver::click(const QJsonValue& value) {
         error(why);
         return;
     }
+    if (!usable(target, name))
+        return;
     if (auto* action = qobject_cast<QAction*>(target)) {
-        if (!action->isEnabled() || !action->isVisible()) {
-            error(name + QStringLiteral(" is disabled or hidden"));
-            return;
-        }
         action->trigger();
         return;
     }
     auto* widget = qobject_cast<QWidget*>(target);
-    if (!widget || !usable(widget, name))
+    if (!widget) {
+        error(name + QStringLiteral(" cannot be clicked"));
         return;
+    }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->click();
         return;
@@ -344,6 +407,12 @@ void ScriptDriver::read(const QJsonValue& value) {
             if (auto* edit = qobject_cast<QLineEdit*>(w)) {
                 out.insert("text", edit->text());
                 out.insert("echo", echoName(edit->echoMode()));
+            } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+                out.insert("text", memo->toPlainText());
+            } else if (auto* memo = qobject_cast<QTextEdit*>(w)) {
+                out.insert("text", memo->toPlainText());
+            } else if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+                readRows(view, out);
             } else if (auto* label = qobject_cast<QLabel*>(w)) {
                 out.insert("text", label->text());
             } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -368,12 +437,42 @@ void ScriptDriver::read(const QJsonValue& value) {
     }
 }
 
+void ScriptDriver::close(const QJsonValue& value) {
+    const QString name = value.toString();
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            window = w;
+    if (!window) {
+        error(QStringLiteral("no open window named ") + name);
+        return;
+    }
+    if (behindModal(window, name))
+        return;
+    window->close();
+    // The board is the game's main window: the program ends with it, status 0.
+    if (window == manage_.get() && !window->isVisible()) {
+        endReason_ = QStringLiteral("exit");
+        qApp->exit(0);
+    }
+}
+
+void ScriptDriver::wait(const QJsonValue& value) {
+    const double ms = value.toDouble(-1);
+    if (!value.isDouble() || ms < 0 || ms > std::numeric_limits<int>::max()) {
+        error(QStringLiteral("wait takes a number of milliseconds"));
+        return;
+    }
+    // Replaces the turn already due, so timers of the game fire meanwhile.
+    schedule(int(ms));
+}
+
 void ScriptDriver::state() {
     if (!manage_) {
         error(QStringLiteral("the game has not started"));
         return;
     }
-    print({{"state", manage_->Game().toJson()}});
+    print({{"state", manage_->Controller().toJson()}});
 }
 
 // ------------------------------------------------------------------- helpers
@@ -428,11 +527,28 @@ QObject* ScriptDriver::find(const QString& name, QString* why) const {
 }
 
 bool ScriptDriver::usable(QObject* target, const QString& name) {
-    auto* w = qobject_cast<QWidget*>(target);
-    if (w && (!w->isEnabled() || !w->isVisibleTo(w->window()) || !w->window()->isVisible())) {
+    bool shown = true;
+    if (auto* action = qobject_cast<QAction*>(target))
+        shown = action->isEnabled() && action->isVisible();
+    else if (auto* w = qobject_cast<QWidget*>(target))
+        shown = w->isEnabled() && w->isVisibleTo(w->window()) && w->window()->isVisible();
+    if (!shown) {
         error(name + QStringLiteral(" is disabled or hidden"));
         return false;
     }
+    QWidget* window = windowOf(target);
+    return !window || !behindModal(window, name);
+}
+
+bool ScriptDriver::behindModal(QWidget* window, const QString& name) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    // A window opened from the modal one is in front of it.
+    for (QWidget* w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+        if (w == modal)
+            return false;
+    error(name + QStringLiteral(" is behind the modal window ") + modal->objectName());
     return true;
 }
 

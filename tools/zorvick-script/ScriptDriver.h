@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 class QWidget;
@@ -34,7 +35,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void schedule();
+    // The next line runs after delayMs of the event loop (0: on its next turn).
+    void schedule(int delayMs = 0);
     void step();
     void execute(const QString& line);
     void finish(const QString& reason);
@@ -45,19 +47,25 @@ private:
     void key(const QJsonValue& args);
     void answer(const QJsonValue& args);
     void read(const QJsonValue& args);
+    void close(const QJsonValue& args);
+    void wait(const QJsonValue& args);
     void state();
 
     // A control by name: first in the topmost modal window, then in the board;
     // "Window.control" names a control of a particular window.
     QObject* find(const QString& name, QString* why) const;
     QWidget* activeWindow() const;
+    // Reports an error unless a person could act on the control: it is enabled,
+    // shown, and not behind an open modal window.
     bool usable(QObject* target, const QString& name);
+    bool behindModal(QWidget* window, const QString& name);
 
     void print(const QJsonObject& object);
     void error(const QString& message);
 
     QString ownFolder_;
     QStringList queue_;
+    QTimer next_;
     bool inputEnded_ = false;
     bool waiting_ = true;
     bool finished_ = false;

@@ -1,0 +1,336 @@
+#include "game/TGameController.h"
+#include "platform/NullHelp.h"
+#include "platform/RandomSource.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/SilentSound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The demand the tests' market gives every firm.
+double fixedDemand = 0;
+double FixedDemand(float, float, const TPrice*, const TAdvExp*, const TProd*, std::int32_t,
+                   std::int32_t, std::int32_t) {
+    return fixedDemand;
+}
+
+// A game of named firms in an empty folder (the default economy: wage 550, 30 %
+// interest, bank open, no country message), or with one scenario file.
+struct Game {
+    explicit Game(std::initializer_list<const char*> names, const QByteArray& scenario = {}) {
+        if (!scenario.isEmpty()) {
+            QDir(dir.path()).mkdir("scenarios");
+            QFile file(dir.path() + "/scenarios/test.scn");
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(scenario);
+        }
+        controller = std::make_unique<TGameController>(services);
+        controller->StartCalendar();
+        controller->BeginSetup(std::int32_t(names.size()));
+        for (const char* name : names)
+            controller->AddPlayer(QString("Firm ") + name, name, 0);
+        controller->FinishSetup();
+        controller->SetDemandRoutine(&FixedDemand);
+        fixedDemand = 0;
+    }
+
+    TZorvick& player(int i) { return *controller->Game().Players.at(std::size_t(i)); }
+    TGame& game() { return controller->Game(); }
+    void endMove(const char* prod = "0", const char* price = "0", const char* adv = "0") {
+        EXPECT_EQ(controller->EndMove(prod, price, adv), TGameController::MoveResult::Ended);
+    }
+    void playWeek() {
+        for (std::int32_t i = 0, n = game().PlayerCount; i < n; ++i)
+            endMove();
+    }
+    QStringList subjects(int i) {
+        QStringList out;
+        for (const TLetter& l : player(i).Letters)
+            out << l.Subject;
+        return out;
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    SilentSound sound;
+    NullHelp help;
+    RandomSource random{1};
+    Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate(2026, 12, 8)};
+    std::unique_ptr<TGameController> controller;
+};
+
+TEST(Controller, TwoPlayerWeekTurnsTheCaptionAndSettles) {
+    Game g{"Ann", "Bob"};
+    QSignalSpy reports(g.controller.get(), &TGameController::marketReportReady);
+    EXPECT_EQ(g.controller->EndTurnCaption(), "Следующий Игрок");
+    EXPECT_FALSE(g.controller->StatisticsEnabled());
+    g.endMove();
+    EXPECT_EQ(g.controller->EndTurnCaption(), "Конец Хода");
+    EXPECT_EQ(g.game().CurrentPlayer, 1);
+    EXPECT_EQ(reports.count(), 0);
+    g.endMove();
+    EXPECT_EQ(reports.count(), 1);
+    EXPECT_EQ(g.controller->EndTurnCaption(), "Следующий Игрок");
+    EXPECT_EQ(g.game().MoveNumber, 1);
+    EXPECT_EQ(g.game().CurrentPlayer, 0);
+    EXPECT_TRUE(g.controller->StatisticsEnabled());
+    EXPECT_EQ(g.game().Calendar.DateText(), "2026.12.2");
+    EXPECT_EQ(g.player(1).HistoryCount, 1);
+    // Neither design nor advertising: one letter of each, dated in the settled week.
+    EXPECT_EQ(g.subjects(0), (QStringList{"Дизайнерская группа", "Рекламное Агенство"}));
+    EXPECT_EQ(g.player(0).Letters[0].Date, "2026.12.1");
+    EXPECT_EQ(g.player(0).Letters[0].From, "design@sportprom.zv");
+    EXPECT_TRUE(g.controller->MailFlashing());
+}
+
+TEST(Controller, SettlementBooksSalesOrFixedCosts) {
+    struct Case {
+        const char* name;
+        int offered, inStock;
+        double demand;
+        float debt;
+        int workers;
+        float sold, moneyChange;
+        int stockAfter;
+    };
+    // Fixed costs: 8 workers at 550 plus 30 % of 10000, and the enterprise's costs.
+    const Case cases[] = {
+        {"nothing offered", 0, 40, 0, 10000, 8, 0, -(4400 + 3000), 40},
+        {"demand below the offer", 100, 100, 62.4, 0, 0, 62.4f, 28080 - 1000, 38},
+        {"offer below the demand", 50, 100, 62.4, 0, 0, 50, 22500 - 1000, 50},
+        {"stock shrunk since the offer", 100, 30, 62.4, 0, 0, 30, 13500 - 1000, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g{"Ann", "Bob"};
+        TZorvick& ann = g.player(0);
+        TIndustry& industry = ann.Industries[0];
+        industry.Storages[1].Load(c.inStock, g.prompter);
+        ann.Debt = c.debt;
+        industry.Buildings[0].HireMode = 1;
+        industry.Buildings[0].DistributeWorkers(c.workers);
+        const float fixed =
+            c.offered ? 0 : EnterpriseCosts(industry) + EnterpriseAmortization(industry);
+        fixedDemand = c.demand;
+        g.endMove(QByteArray::number(c.offered), "500", "1000");
+        const float before = ann.Money;
+        g.endMove();
+        EXPECT_FLOAT_EQ(ann.Sold, c.sold);
+        EXPECT_FLOAT_EQ(ann.Money - before, c.moneyChange - fixed);
+        EXPECT_EQ(industry.Storages[1].Amount, c.stockAfter);
+        EXPECT_EQ(ann.SellAmount, 0);
+        EXPECT_FLOAT_EQ(ann.Expences.Taxes.back(), c.offered ? 0.1f * 500 * c.sold : 0);
+        EXPECT_FLOAT_EQ(ann.Expences.Revenue.back(), 500 * c.sold);
+        EXPECT_FLOAT_EQ(ann.Expences.Salary.back(), 550.0f * float(c.workers));
+        EXPECT_FLOAT_EQ(ann.Expences.Interest.back(), 0.3f * c.debt);
+        EXPECT_TRUE(g.prompter.boxes().isEmpty());
+    }
+}
+
+TEST(Controller, DesignContractRunsThreeMovesAndIsBookedOnce) {
+    Game g{"Ann", "Bob"};
+    TZorvick& ann = g.player(0);
+    ann.RLInvest = 9000;
+    g.controller->SetDesignAllowed(false);
+    g.playWeek();
+    EXPECT_EQ(ann.RLWeeks, 1);
+    EXPECT_EQ(ann.Expences.RL.back(), 9000);
+    EXPECT_FALSE(g.controller->DesignAllowed());
+    g.playWeek();
+    EXPECT_EQ(ann.RLWeeks, 2);
+    EXPECT_EQ(ann.Expences.RL.back(), 0);
+    g.endMove();
+    EXPECT_EQ(ann.RLWeeks, 0);
+    EXPECT_EQ(ann.RLInvest, 0);
+    EXPECT_EQ(g.subjects(0).count("Дизайнерская группа"), 1);
+    const auto design = g.subjects(0).indexOf("Дизайнерская группа");
+    EXPECT_EQ(ann.Letters.at(std::size_t(design)).Text,
+              "У нас закончились деньги. Не могли бы Вы вложить еще?");
+    EXPECT_TRUE(g.controller->DesignAllowed());
+}
+
+TEST(Controller, FourTurnsInTheRedRuinAndOneInTheBlackResets) {
+    Game g{"Ann", "Bob"};
+    TZorvick& bob = g.player(1);
+    auto warnings = [&] {
+        QStringList out;
+        for (const TLetter& l : bob.Letters)
+            if (l.Subject == "Предупреждение о банкротстве")
+                out << l.Text.right(9);
+        return out;
+    };
+    bob.Money = -1;
+    g.endMove();
+    bob.Money = -1;
+    g.playWeek();
+    EXPECT_EQ(bob.DebtWeeks, 2);
+    bob.Money = 1e6f; // one turn start in the black
+    g.playWeek();
+    EXPECT_EQ(bob.DebtWeeks, 0);
+    for (int turn = 0; turn < 3; ++turn) {
+        bob.Money = -1;
+        g.playWeek();
+    }
+    EXPECT_EQ(warnings(),
+              (QStringList{"3 недели.", "2 недели.", "3 недели.", "2 недели.", "1 неделя."}));
+    EXPECT_FALSE(bob.Bankrupt);
+    bob.Money = -1;
+    bob.Debt = 100;
+    QSignalSpy locks(g.controller.get(), &TGameController::controlsLockedChanged);
+    g.playWeek();
+    EXPECT_TRUE(bob.Bankrupt && bob.Removed);
+    EXPECT_EQ(bob.Letters.back().Subject, "ВЫ РАЗОРЕНЫ!!!");
+    EXPECT_TRUE(bob.Letters.back().Text.endsWith("К тому же вас разыскивает полиция."));
+    EXPECT_TRUE(g.controller->ControlsLocked());
+    ASSERT_FALSE(locks.isEmpty());
+    EXPECT_TRUE(locks.last().at(0).toBool());
+    // The bank is open, so a ruined player still finds its button enabled.
+    EXPECT_TRUE(g.controller->BankTradeEnabled());
+}
+
+TEST(Controller, RuinedPlayerIsDroppedAndTheLastTakesItsPlaceWithItsRecords) {
+    Game g{"A", "B", "C"};
+    g.player(1).Removed = true;
+    g.player(2).Industries[0].Storages[1].Load(10, g.prompter);
+    fixedDemand = 4;
+    g.endMove();
+    g.endMove();
+    EXPECT_EQ(g.controller->EndTurnCaption(), "Конец Хода");
+    g.endMove("10", "77", "5");
+    ASSERT_EQ(g.game().Players.size(), 2u);
+    EXPECT_EQ(g.player(1).PlayerName, "C");
+    // C was settled with its own price and offer from the slot it moved into.
+    EXPECT_FLOAT_EQ(g.player(1).Sold, 4);
+    EXPECT_EQ(g.game().TPrices[1].Price, 77);
+    EXPECT_EQ(g.game().TPrices[1].Player, 2);
+    EXPECT_EQ(g.game().TProds[1].Amount, 10);
+    EXPECT_EQ(g.game().TPrices[2].Price, 0);
+    EXPECT_EQ(g.game().TProds[2].Amount, 0);
+    EXPECT_EQ(g.game().PlayerCount, 2);
+    EXPECT_EQ(g.controller->MarketReportLines().size(), 11 + 2 + 2);
+    g.endMove();
+    EXPECT_EQ(g.controller->Company()->PlayerName, "C");
+    EXPECT_EQ(g.controller->EndTurnCaption(), "Конец Хода");
+}
+
+TEST(Controller, ClosedBankCallsInTheDebt) {
+    Game g({"Ann", "Bob"}, "[Settings]\r\neTurns=3\r\n[Turn 1]\r\ncbBank=0\r\n");
+    TZorvick& ann = g.player(0);
+    ann.Money = 3000;
+    ann.Debt = 5000;
+    g.playWeek();
+    EXPECT_FALSE(g.game().Scenario.BankOpen);
+    // Ann's interest was taken at the settlement; the debt goes at her turn start.
+    EXPECT_FLOAT_EQ(ann.Money, 3000 - ann.Expences.Salary.back() - 1500 -
+                                   EnterpriseCosts(ann.Industries[0]) -
+                                   EnterpriseAmortization(ann.Industries[0]) - 5000);
+    EXPECT_EQ(ann.Debt, 0);
+    EXPECT_FALSE(g.controller->BankTradeEnabled());
+}
+
+TEST(Controller, HistoryKeepsTenWeeksAndProducedIsThisWeeksOnly) {
+    Game g{"Ann", "Bob"};
+    for (int week = 1; week <= 11; ++week) {
+        g.player(0).Money = 1e6f;
+        if (week == 1)
+            g.player(0).Produced = 7;
+        g.player(1).Money = 1e6f;
+        g.playWeek();
+    }
+    EXPECT_EQ(g.player(0).HistoryCount, 10);
+    EXPECT_EQ(g.player(0).Expences.RMCost.size(), 10u);
+    // Week 1 produced 7 suits; every later week is recorded with none.
+    for (float cost : g.player(0).Expences.RMCost)
+        EXPECT_EQ(cost, 0);
+}
+
+TEST(Controller, TextThatIsNotANumberRefusesTheMoveBeforeAnyStep) {
+    Game g{"Ann", "Bob"};
+    TZorvick& ann = g.player(0);
+    ann.RLInvest = 100;
+    EXPECT_EQ(g.controller->EndMove("5", "1,2,3", "0"), TGameController::MoveResult::Refused);
+    EXPECT_EQ(g.controller->EndMove("5", "1", "x"), TGameController::MoveResult::Refused);
+    EXPECT_EQ(g.prompter.texts(), (QStringList{"'1,2,3' is not a valid floating point value.",
+                                               "'x' is not a valid floating point value."}));
+    EXPECT_EQ(ann.RLWeeks, 0);
+    EXPECT_TRUE(ann.Letters.empty());
+    EXPECT_EQ(g.game().MoveNumber, 1);
+    EXPECT_EQ(g.game().CurrentPlayer, 0);
+}
+
+TEST(Controller, GameEndsWithTheWinnerOrWithEveryFirmRuined) {
+    {
+        Game g{"Ann", "Bob"};
+        QSignalSpy ended(g.controller.get(), &TGameController::gameEnded);
+        g.player(1).Removed = true;
+        g.playWeek();
+        EXPECT_EQ(g.game().Players.size(), 1u);
+        const auto lettersBefore = g.player(0).Letters.size();
+        EXPECT_EQ(g.controller->EndMove("0", "0", "0"), TGameController::MoveResult::GameOver);
+        ASSERT_EQ(ended.count(), 1);
+        EXPECT_EQ(ended.at(0).at(0).toInt(), 0);
+        EXPECT_EQ(g.prompter.last().text, "Ann -  победитель!");
+        EXPECT_EQ(g.prompter.last().title, "Однако здравствуйте!");
+        EXPECT_EQ(g.prompter.last().kind, Prompter::Kind::Warning);
+        EXPECT_EQ(g.player(0).Letters.size(), lettersBefore);
+        EXPECT_EQ(g.controller->EndMove("0", "0", "0"), TGameController::MoveResult::GameOver);
+        EXPECT_EQ(ended.count(), 1);
+    }
+    {
+        Game g{"Ann", "Bob"};
+        QSignalSpy ended(g.controller.get(), &TGameController::gameEnded);
+        QSignalSpy reports(g.controller.get(), &TGameController::marketReportReady);
+        g.player(0).Removed = true;
+        g.player(1).Removed = true;
+        g.endMove();
+        EXPECT_EQ(g.controller->EndMove("0", "0", "0"), TGameController::MoveResult::GameOver);
+        EXPECT_EQ(g.prompter.last().text, "Все фирмы разорены. Победителя нет.");
+        EXPECT_EQ(ended.count(), 1);
+        EXPECT_EQ(reports.count(), 0);
+    }
+}
+
+TEST(Controller, PurchaseIsUndoneExactlyWhenNotPaid) {
+    Game g{"Ann", "Bob"};
+    TZorvick& ann = g.player(0);
+    ann.Money = 1000;
+    int undone = -1;
+    auto buy = [](std::int32_t k) { return [k] { return k; }; };
+    auto undo = [&](std::int32_t k) { undone = k; };
+    EXPECT_EQ(g.controller->Purchase(buy(3), 400, 10, undo), 0);
+    EXPECT_EQ(undone, 3);
+    EXPECT_EQ(g.prompter.last().text, "У вас недостаточно денег для этого.");
+    EXPECT_EQ(ann.Constr, 0);
+    EXPECT_EQ(ann.Money, 1000);
+    undone = -1;
+    EXPECT_EQ(g.controller->Purchase(buy(2), 400, 10, undo), 2);
+    EXPECT_EQ(undone, -1);
+    EXPECT_EQ(ann.Money, 200);
+    EXPECT_EQ(ann.Constr, 20);
+    EXPECT_EQ(g.controller->Sale(buy(2), 260, 6.5f), 2);
+    EXPECT_EQ(ann.Money, 720);
+    EXPECT_EQ(ann.Constr, 7);
+}
+
+TEST(MarketReport, RowsAreFilledOnTheRightAndNeverCut) {
+    TMarketReport report;
+    report.Begin("2026.12.1");
+    report.AddRow("Ann", 62.4f, 500);
+    report.AddRow("Пётр Первый Великий Император", 0, 99.5f);
+    report.Finish();
+    const QStringList lines = report.Lines();
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines[5], " Дата: 2026.12.1");
+    EXPECT_EQ(lines[11], "| Ann                | 62                 | 500      | 31200       |");
+    EXPECT_EQ(lines[12],
+              "| Пётр Первый Великий Император | 0                  | 100      | 0           |");
+    EXPECT_EQ(lines[13], lines[8]);
+    EXPECT_EQ(lines[14], " Text'O'Phone - только качественная связь!");
+}
+
+} // namespace
