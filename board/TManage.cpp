@@ -541,30 +541,21 @@ void TManage::showEvent(QShowEvent* event) {
 }
 
 void TManage::eProdChange() {
-    const TIndustry* industry = Game().Industry();
-    const std::int32_t inStock =
-        industry && industry->Storages.size() > 1 ? industry->Storages[1].Amount : 0;
-    const auto outcome = WeeklyInputs::ProdChanged(eProd->text(), inStock, services_.prompter);
-    if (outcome.replacement && *outcome.replacement != eProd->text())
-        eProd->setText(*outcome.replacement);
-    if (outcome.selectAll)
-        eProd->selectAll();
+    applyEditRule(eProd, controller_.ProdChanged(eProd->text()));
 }
 
 void TManage::ePriceChange() {
-    const auto outcome = WeeklyInputs::PriceChanged(ePrice->text());
-    if (outcome.replacement && *outcome.replacement != ePrice->text())
-        ePrice->setText(*outcome.replacement);
-    if (outcome.selectAll)
-        ePrice->selectAll();
+    applyEditRule(ePrice, WeeklyInputs::PriceChanged(ePrice->text()));
 }
 
 void TManage::eAdvExpChange() {
-    const TZorvick* company = Game().Company();
-    const auto outcome = WeeklyInputs::AdvExpChanged(eAdvExp->text(), company ? company->Money : 0,
-                                                     services_.prompter);
-    if (outcome.replacement && *outcome.replacement != eAdvExp->text())
-        eAdvExp->setText(*outcome.replacement);
+    applyEditRule(eAdvExp, controller_.AdvExpChanged(eAdvExp->text()));
+}
+
+void TManage::applyEditRule(QLineEdit* edit, const WeeklyInputs::Outcome& outcome) {
+    // A replacement that leaves the text as it was does not run the rule again.
+    if (outcome.replacement && *outcome.replacement != edit->text())
+        edit->setText(*outcome.replacement);
     if (outcome.selectAll)
-        eAdvExp->selectAll();
+        edit->selectAll();
 }

@@ -116,6 +116,7 @@ private:
     void eProdChange();
     void ePriceChange();
     void eAdvExpChange();
+    void applyEditRule(QLineEdit* edit, const WeeklyInputs::Outcome& outcome);
 
     Services services_;
     TGameController controller_;

@@ -322,6 +322,18 @@ void TGameController::endGame(const QString& text) {
     emit gameEnded(0);
 }
 
+WeeklyInputs::Outcome TGameController::ProdChanged(const QString& text) {
+    const TIndustry* industry = Industry();
+    const std::int32_t inStock =
+        industry && industry->Storages.size() > 1 ? industry->Storages[1].Amount : 0;
+    return WeeklyInputs::ProdChanged(text, inStock, services_.prompter);
+}
+
+WeeklyInputs::Outcome TGameController::AdvExpChanged(const QString& text) {
+    const TZorvick* player = Company();
+    return WeeklyInputs::AdvExpChanged(text, player ? player->Money : 0, services_.prompter);
+}
+
 // ------------------------------------------------------------------- money
 
 float TGameController::SpendMoney(float amount) {

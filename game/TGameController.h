@@ -2,6 +2,7 @@
 
 #include "game/TGame.h"
 #include "game/TLabelTexts.h"
+#include "game/WeeklyInputs.h"
 #include "platform/Services.h"
 #include "reports/TMarketReport.h"
 
@@ -59,6 +60,11 @@ public:
     bool SettleWeek();
     // The turn of the next player in the list.
     void StartNextTurn();
+
+    // The change rules of the weekly edits: the offer is capped by the suits in the
+    // goods storage of the shown enterprise, advertising by the money.
+    WeeklyInputs::Outcome ProdChanged(const QString& text);
+    WeeklyInputs::Outcome AdvExpChanged(const QString& text);
 
     // ------------------------------------------------------------------ money
     // Pays out of the current player's money if it suffices; 0 means not paid
