@@ -349,15 +349,17 @@ void TGameController::ReceiveMoney(float amount) {
 }
 
 std::int32_t TGameController::Purchase(const std::function<std::int32_t()>& buy, float unitPrice,
-                                       float constrRate,
-                                       const std::function<void(std::int32_t)>& undo) {
+                                       float constrRate) {
     TZorvick* player = Company();
     if (!player)
         return 0;
+    // Undoing with the matching sell operation could ask questions of its own (selling
+    // a workshop's last area sells the enterprise); the state before is put back instead.
+    const TIndustries before = player->Industries;
     const std::int32_t k = buy();
     if (SpendMoney(float(k) * unitPrice) == 0) {
-        if (k != 0)
-            undo(k);
+        // Copied back element by element, so the windows' pointers into it stay valid.
+        player->Industries = before;
         return 0;
     }
     player->Constr += float(k) * constrRate;

@@ -72,11 +72,12 @@ public:
     float SpendMoney(float amount);
     void ReceiveMoney(float amount);
     // The purchase pattern of every asset dialog: buy() runs the model's buy operation
-    // and returns the quantity k it accepted; k × unitPrice is charged and k × constrRate
-    // booked in Constr. When it is not paid, undo(k) runs the matching sell operation.
-    // Returns k when paid, else 0.
+    // on the current player's enterprise (asking the model's own questions) and returns
+    // the quantity k it accepted; k × unitPrice is charged and k × constrRate booked in
+    // Constr. When it is not paid, the enterprise is put back exactly as it was, without
+    // a question. Returns k when paid, else 0.
     std::int32_t Purchase(const std::function<std::int32_t()>& buy, float unitPrice,
-                          float constrRate, const std::function<void(std::int32_t)>& undo);
+                          float constrRate);
     // A sale: sell() runs the model's sell operation and returns k; k × unitPrice is
     // received and k × constrRate taken off Constr. Returns k.
     std::int32_t Sale(const std::function<std::int32_t()>& sell, float unitPrice, float constrRate);

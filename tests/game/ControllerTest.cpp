@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -298,23 +299,26 @@ TEST(Controller, GameEndsWithTheWinnerOrWithEveryFirmRuined) {
 TEST(Controller, PurchaseIsUndoneExactlyWhenNotPaid) {
     Game g{"Ann", "Bob"};
     TZorvick& ann = g.player(0);
+    TIndustry& industry = ann.Industries[0];
     ann.Money = 1000;
-    int undone = -1;
-    auto buy = [](std::int32_t k) { return [k] { return k; }; };
-    auto undo = [&](std::int32_t k) { undone = k; };
-    EXPECT_EQ(g.controller->Purchase(buy(3), 400, 10, undo), 0);
-    EXPECT_EQ(undone, 3);
+    const QJsonObject before = industry.toJson();
+    auto buyLand = [&](std::int32_t m2) {
+        return [&, m2] { return industry.BuyLand(m2, g.prompter); };
+    };
+    EXPECT_EQ(g.controller->Purchase(buyLand(100), 20, 10), 0);
     EXPECT_EQ(g.prompter.last().text, "У вас недостаточно денег для этого.");
+    EXPECT_EQ(industry.toJson(), before);
     EXPECT_EQ(ann.Constr, 0);
     EXPECT_EQ(ann.Money, 1000);
-    undone = -1;
-    EXPECT_EQ(g.controller->Purchase(buy(2), 400, 10, undo), 2);
-    EXPECT_EQ(undone, -1);
+    EXPECT_EQ(g.controller->Purchase(buyLand(40), 20, 10), 40);
+    EXPECT_EQ(industry.Land, before["Land"].toInt() + 40);
     EXPECT_EQ(ann.Money, 200);
-    EXPECT_EQ(ann.Constr, 20);
-    EXPECT_EQ(g.controller->Sale(buy(2), 260, 6.5f), 2);
-    EXPECT_EQ(ann.Money, 720);
-    EXPECT_EQ(ann.Constr, 7);
+    EXPECT_EQ(ann.Constr, 400);
+    auto sellLand = [&] { return industry.SellLand(40, g.prompter); };
+    EXPECT_EQ(g.controller->Sale(sellLand, 20, 10), 40);
+    EXPECT_EQ(industry.toJson(), before);
+    EXPECT_EQ(ann.Money, 1000);
+    EXPECT_EQ(ann.Constr, 0);
 }
 
 TEST(MarketReport, RowsAreFilledOnTheRightAndNeverCut) {
