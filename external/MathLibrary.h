@@ -2,7 +2,8 @@
 
 // The market library: production cost and market demand, built by the project
 // as a shared library of its own (libzorvickmath.so) and called with C linkage.
-// The demand model is described in external/math/MathLibrary.cpp.
+// The demand model with its limited offers is described in external/math/MathLibrary.cpp.
+// The library keeps no state between calls, so several games may use it at once.
 
 #include "model/rnp.h"
 
@@ -28,8 +29,12 @@ ZORVICK_MATH_API double CalculateProdCost(float salary, float costs, float amort
                                           std::int32_t volume, std::int32_t staffedMachines);
 
 // Suits the market buys this week from the firm at playerIndex. The three arrays
-// hold one slot per firm; only the first playerCount slots are read. The result is
-// finite and not negative; an index outside the slots gives 0.
+// hold one slot per firm; only the first playerCount slots are read, and a slot
+// that offers nothing or asks a price that is not a number does not compete. The
+// market is shared among the competing firms by appeal, no firm gets more than it
+// offers, and what a firm cannot serve goes on to the others; every call of a week
+// works from all slots and so agrees with the others. The result is finite, not
+// negative and at most the firm's offer; an index outside the slots gives 0.
 ZORVICK_MATH_API double Demand(float marketCoefficient, float designInvestment,
                                const TPrice* prices, const TAdvExp* advertising,
                                const TProd* offered, std::int32_t playerIndex,

@@ -65,27 +65,37 @@ void TScenario::StartScenario() {
         File = cached->file;
     }
     ScenarioTurn = 0;
-    // A negative count would never meet the turn counter and run one scenario forever.
-    ScenarioTurns = std::max<std::int32_t>(
-        0, File.intValue(QStringLiteral("Settings"), QStringLiteral("eTurns"), 1));
+    // A negative count would never meet the turn counter and run one scenario
+    // forever; a huge one would do the same in practice.
+    ScenarioTurns = std::clamp<std::int32_t>(
+        File.intValue(QStringLiteral("Settings"), QStringLiteral("eTurns"), 1), 0,
+        MaxScenarioTurns);
     ReadTurn(0);
 }
 
-float TScenario::number(const QString& section, const QString& key, float fallback) const {
+float TScenario::number(const QString& section, const QString& key, float fallback,
+                        Range range) const {
     const auto text = File.find(section, key);
     if (!text)
         return fallback;
-    return NumberText::parseFloat(*text).value_or(fallback);
+    return range.hold(NumberText::parseFloat(*text).value_or(fallback));
 }
 
 void TScenario::ReadTurn(std::int32_t n) {
     const QString numbers = turnSection(n);
-    MarketCoefficient = number(numbers, QStringLiteral("eMK"), DefaultMarketCoefficient);
-    WeeklySalary = number(numbers, QStringLiteral("eMSalary"), DefaultWeeklySalary);
-    InterestRate = number(numbers, QStringLiteral("eMInterest"), DefaultInterestPercent) / 100.0f;
-    WorkPlacePriceI = number(numbers, QStringLiteral("eWPICost"), DefaultWorkPlacePriceI);
-    WorkPlacePriceII = number(numbers, QStringLiteral("eWPIICost"), DefaultWorkPlacePriceII);
-    WorkPlacePriceIII = number(numbers, QStringLiteral("eWPIIICost"), DefaultWorkPlacePriceIII);
+    MarketCoefficient =
+        number(numbers, QStringLiteral("eMK"), DefaultMarketCoefficient, MarketCoefficientRange);
+    WeeklySalary =
+        number(numbers, QStringLiteral("eMSalary"), DefaultWeeklySalary, WeeklySalaryRange);
+    InterestRate = number(numbers, QStringLiteral("eMInterest"), DefaultInterestPercent,
+                          InterestPercentRange) /
+                   100.0f;
+    WorkPlacePriceI =
+        number(numbers, QStringLiteral("eWPICost"), DefaultWorkPlacePriceI, WorkPlacePriceRange);
+    WorkPlacePriceII =
+        number(numbers, QStringLiteral("eWPIICost"), DefaultWorkPlacePriceII, WorkPlacePriceRange);
+    WorkPlacePriceIII = number(numbers, QStringLiteral("eWPIIICost"), DefaultWorkPlacePriceIII,
+                               WorkPlacePriceRange);
 
     // The bank and the news run one section ahead of the numbers.
     const QString next = turnSection(n + 1);

@@ -24,6 +24,19 @@ public:
     static constexpr float DefaultWorkPlacePriceIII = 60000;
     static const QString DefaultCountryMessage; // "Ошибка": no message this week
 
+    // What a scenario may set; a value outside is held at the nearer end, so no
+    // file can pay players for hiring, borrowing or buying, or run money to infinity.
+    struct Range {
+        float low;
+        float high;
+        float hold(float value) const { return value < low ? low : value > high ? high : value; }
+    };
+    static constexpr Range MarketCoefficientRange{0, 10};
+    static constexpr Range WeeklySalaryRange{0, 100000};
+    static constexpr Range InterestPercentRange{0, 100}; // percent of the debt per week
+    static constexpr Range WorkPlacePriceRange{1, 10000000};
+    static constexpr std::int32_t MaxScenarioTurns = 1000;
+
     TScenario(GameFolder folder, RandomSource& random);
 
     // Economy parameters, as they stand before the first settlement.
@@ -53,7 +66,7 @@ public:
     QJsonObject toJson() const;
 
 private:
-    float number(const QString& section, const QString& key, float fallback) const;
+    float number(const QString& section, const QString& key, float fallback, Range range) const;
 
     GameFolder folder_;
     RandomSource& random_;

@@ -6,12 +6,36 @@
 
 namespace TextFile {
 
+namespace {
+
+QString decodeAs(QStringDecoder::Encoding encoding, QByteArrayView bytes) {
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    return decoder(bytes);
+}
+
+} // namespace
+
 QString decode(const QByteArray& bytes) {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    if (bytes.startsWith(bom)) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        return utf8(bytes.mid(bom.size()));
-    }
+    struct Mark {
+        QByteArrayView bytes;
+        QStringDecoder::Encoding encoding;
+    };
+    static constexpr Mark marks[] = {
+        {"\xEF\xBB\xBF", QStringDecoder::Utf8},
+        {"\xFF\xFE", QStringDecoder::Utf16LE},
+        {"\xFE\xFF", QStringDecoder::Utf16BE},
+    };
+    for (const Mark& mark : marks)
+        if (bytes.startsWith(mark.bytes))
+            return decodeAs(mark.encoding, QByteArrayView(bytes).sliced(mark.bytes.size()));
+
+    // Russian text in Windows-1251 is almost never valid UTF-8: its letters are
+    // bytes of 0xC0 and above, which UTF-8 never puts side by side. Pure ASCII
+    // reads the same either way.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
     // Built with ICU, Qt knows the code page by its name.
     QStringDecoder cp1251("Windows-1251");
     if (cp1251.isValid())

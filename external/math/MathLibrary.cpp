@@ -3,29 +3,52 @@
 // Production cost: a producing firm pays its week's wages, running costs and
 // amortisation through production, so the bill is spread evenly over the volume.
 //
-// Demand: a logit market with an outside option.
+// Demand: a logit market with an outside option and limited offers.
 //   Each competing firm j has an appeal
-//       u_j = exp((P0 - p_j) / S) * (1 + H ln(1 + a_j / A)) * design_j
-//   with its price p_j and advertising a_j; design_j = 1 + G ln(1 + I / I0) for the
-//   asked firm while its design contract runs (weeks 1 to 3, investment I > 0), else 1.
-//   Customers who buy none of the suits count as one more appeal O per competing
-//   firm, so a market of dear suits shrinks instead of only being reshared.
-//   With N competing firms the market holds k B 2 (N / 2)^0.8 suits (k the market
-//   coefficient), and firm i gets its appeal's share of it:
-//       D_i = k B 2 (N / 2)^0.8 u_i / (N O + sum of u_j).
-// A competing firm is one whose slot offers suits (Amount > 0); the asked firm
-// always competes, so its demand answers "what would the market buy at this
-// price" even before it decides how much to offer. Slots are read by position.
+//       u_j = exp((P0 - p_j) / S) * (1 + H ln(1 + a_j / A))
+//   with its price p_j and advertising a_j. Customers who buy none of the suits
+//   count as one more appeal O per firm, so a market of dear suits shrinks
+//   instead of only being reshared. With N firms in the game (the player count)
+//   the market holds M = k B 2 (N / 2)^0.8 customers (k the market coefficient).
+//   Without limits a competing firm j would get its appeal's share,
+//   M u_j / (N O + sum of u over the competing firms).
+//   But no firm is given more buyers than the suits c_j it offers: the customers
+//   a firm cannot serve choose again among the other firms by their appeal, and
+//   some of them, by the outside option, buy nothing. This settles where every
+//   firm is served in full or held at its offer:
+//       D_j = min(c_j, L u_j),  with L such that  M = L N O + sum of D_j.
+//   L, the customers per unit of appeal, rises as firms sell out; the right side
+//   rises strictly with L, so L is unique, and L N O are the customers who buy
+//   nothing. L is found by holding at their offers the firms it would overfill
+//   and solving again, which ends within N + 1 rounds.
+//   Design: while the asked firm's design contract runs (weeks 1 to 3, investment
+//   I > 0) it also wins over part of the customers who would buy nothing,
+//   its appeal's share of them times d / (1 + d), d = G ln(1 + I / I0), still
+//   held at its offer. Only the asked firm's design is known to a call, so it
+//   draws on no rival's customers: every call of a week agrees on the others,
+//   and all contracts together draw at most the customers who buy nothing.
+// A competing firm is one whose slot offers suits (Amount > 0) at a price that is
+// a number. A firm that offers nothing, or asks a price that is not a number,
+// sells nothing and takes no customers: it is a firm held at an offer of 0, whose
+// price and advertising then make no difference. Slots are read by position.
+//
+// The allocation is worked out from all slots on each call rather than cached:
+// with ten firms it costs well under a microsecond a call, and without state kept
+// between calls any number of games may share the library.
 //
 // The logarithms give advertising and design diminishing returns without a
-// ceiling; the exponential makes demand fall strictly with the price; the share
-// form makes it rise with the competitors' prices and fall with their advertising.
+// ceiling; the exponential makes demand fall strictly with the price until the
+// firm sells out; the share form makes it rise with the competitors' prices and
+// fall with their advertising, and rise when a rival runs short.
 
 #include "external/MathLibrary.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -52,12 +75,51 @@ double appeal(float price, float advertising) {
            (1 + kAdvertisingWeight * std::log1p(quantity(advertising) / kAdvertisingScale));
 }
 
+bool competes(const TPrice& price, const TProd& offer) {
+    return quantity(offer.Amount) > 0 && !std::isnan(price.Price);
+}
+
 // The game rounds the results to 32 bits, so they must stay within float range.
 double finiteResult(double value) {
     if (!(value > 0))
         return 0;
     return std::min(value, double(FLT_MAX));
 }
+
+// Left uninitialised until filled: the stack buffer below is set up on every call.
+struct Firm {
+    double appeal;
+    double offer;
+    bool held; // sold out: given exactly its offer
+};
+
+// L of the opening comment. Starting from the share without limits, L only grows:
+// each round holds the firms the last L overfills and solves the rest again.
+double customersPerAppeal(Firm* firms, std::size_t count, double market, double outside) {
+    double lambda = 0;
+    for (bool changed = true; changed;) {
+        double heldSuits = 0;
+        double freeAppeal = 0;
+        for (std::size_t j = 0; j < count; ++j) {
+            if (firms[j].held)
+                heldSuits += firms[j].offer;
+            else
+                freeAppeal += firms[j].appeal;
+        }
+        lambda = std::max(0.0, market - heldSuits) / (outside + freeAppeal);
+        changed = false;
+        for (std::size_t j = 0; j < count; ++j) {
+            if (!firms[j].held && lambda * firms[j].appeal > firms[j].offer) {
+                firms[j].held = true;
+                changed = true;
+            }
+        }
+    }
+    return lambda;
+}
+
+// A game has ten firms at most; their figures fit on the stack.
+constexpr std::size_t kLocalFirms = 16;
 
 } // namespace
 
@@ -80,29 +142,50 @@ double Demand(float marketCoefficient, float designInvestment, const TPrice* pri
     if (!prices || !advertising || !offered || playerIndex < 0 || playerIndex >= playerCount)
         return 0;
     const double coefficient = quantity(marketCoefficient);
-    if (coefficient == 0)
+    if (coefficient == 0 || !competes(prices[playerIndex], offered[playerIndex]))
         return 0;
 
-    int competitors = 0;
-    double appeals = 0;
-    double own = 0;
-    for (std::int32_t j = 0; j < playerCount; ++j) {
-        if (j != playerIndex && !(quantity(offered[j].Amount) > 0))
-            continue;
-        const double u = appeal(prices[j].Price, advertising[j].AdvExp);
-        ++competitors;
-        if (j == playerIndex)
-            own = u;
-        else
-            appeals += u;
+    std::array<Firm, kLocalFirms> local;
+    std::vector<Firm> more;
+    Firm* firms = local.data();
+    if (std::size_t(playerCount) > local.size()) {
+        more.resize(std::size_t(playerCount));
+        firms = more.data();
     }
-    const double investment = quantity(designInvestment);
-    if (designWeeks >= 1 && designWeeks <= 3 && investment > 0)
-        own *= 1 + kDesignWeight * std::log1p(investment / kDesignScale);
+    std::size_t count = 0;
+    std::size_t asked = 0;
+    double appeals = 0;
+    for (std::int32_t j = 0; j < playerCount; ++j) {
+        if (!competes(prices[j], offered[j]))
+            continue;
+        if (j == playerIndex)
+            asked = count;
+        firms[count] = {appeal(prices[j].Price, advertising[j].AdvExp), quantity(offered[j].Amount),
+                        false};
+        appeals += firms[count].appeal;
+        ++count;
+    }
+    const Firm& own = firms[asked];
+    if (!(own.appeal > 0))
+        return 0;
 
+    // Sized by the firms in the game, not by those offering: a firm that offers
+    // nothing is a firm with nothing to sell, and its buyers go on like any
+    // other unserved buyers, so offering less never hurts a rival.
+    const double outside = double(playerCount) * kOutsideAppeal;
     const double market =
-        coefficient * kBaseDemand * 2 * std::pow(competitors / 2.0, kMarketGrowth);
-    return finiteResult(market * own / (competitors * kOutsideAppeal + appeals + own));
+        coefficient * kBaseDemand * 2 * std::pow(double(playerCount) / 2.0, kMarketGrowth);
+    const double lambda = customersPerAppeal(firms, count, market, outside);
+    double given = std::min(own.offer, lambda * own.appeal);
+
+    const double investment = quantity(designInvestment);
+    if (designWeeks >= 1 && designWeeks <= 3 && investment > 0 && given < own.offer) {
+        const double design = kDesignWeight * std::log1p(investment / kDesignScale);
+        const double noPurchase = lambda * outside;
+        given = std::min(own.offer,
+                         given + noPurchase * (own.appeal / appeals) * design / (1 + design));
+    }
+    return finiteResult(given);
 }
 
 } // extern "C"

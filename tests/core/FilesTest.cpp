@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -44,12 +46,21 @@ TEST(GameFolder, ListsMatchingFilesSortedByName) {
     EXPECT_TRUE(folder.list("missing", "*.scn").isEmpty());
 }
 
-TEST(TextFile, DecodesWindows1251UnlessMarkedUtf8) {
-    const QString text = "Ситуация в Стране";
+TEST(TextFile, AMarkDecidesThenValidUtf8ThenWindows1251) {
+    const QString text = "Ситуация в Стране: ёЁ";
     EXPECT_EQ(TextFile::decode(TextFile::encode1251(text)), text);
     EXPECT_EQ(TextFile::decode("\xEF\xBB\xBF" + text.toUtf8()), text);
-    // UTF-8 without the mark is taken as Windows-1251, as Windows would.
-    EXPECT_NE(TextFile::decode(text.toUtf8()), text);
+    QStringEncoder utf16(QStringEncoder::Utf16LE);
+    EXPECT_EQ(TextFile::decode("\xFF\xFE" + QByteArray(utf16(text))), text);
+    // UTF-8 without the mark, as a Linux editor saves it.
+    EXPECT_EQ(TextFile::decode(text.toUtf8()), text);
+    // Russian words in Windows-1251 are not valid UTF-8, and one byte that is not
+    // UTF-8 makes the whole file Windows-1251.
+    for (const char* word : {"Ошибка", "ЁЖИК ёжик", "Я"})
+        EXPECT_EQ(TextFile::decode(TextFile::encode1251(word)), QString::fromUtf8(word));
+    const QByteArray mixed = text.toUtf8() + TextFile::encode1251("ж");
+    QStringDecoder cp1251("Windows-1251");
+    EXPECT_EQ(TextFile::decode(mixed), QString(cp1251(mixed)));
     bool ok = true;
     EXPECT_TRUE(TextFile::read("/nonexistent/file.txt", &ok).isEmpty());
     EXPECT_FALSE(ok);

@@ -6,7 +6,9 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -38,12 +40,13 @@ struct Market {
 class MarketGen {
 public:
     explicit MarketGen(unsigned seed) : gen_(seed) {}
-    Market next() {
+    // ample: offers no market can exhaust, so the appeal shares alone decide.
+    Market next(bool ample = false) {
         Market m;
         m.coefficient = real(0.2, 3);
         const int firms = std::uniform_int_distribution<int>(1, 10)(gen_);
         for (int i = 0; i < firms; ++i)
-            m.add(real(5, 600), real(0, 20000), real(1, 3000));
+            m.add(real(5, 600), real(0, 20000), ample ? 1e9f : real(1, 3000));
         return m;
     }
     float real(double lo, double hi) {
@@ -95,6 +98,8 @@ TEST(Demand, FiniteAndNotNegativeForAnyInput) {
         for (std::int32_t i = 0; i < count; ++i) {
             const double d = m.demand(i);
             ASSERT_TRUE(std::isfinite(float(d)) && d >= 0) << "round " << round << " -> " << d;
+            const float offer = m.offers[i].Amount; // NaN offers nothing
+            ASSERT_LE(d, offer > 0 ? std::min(double(offer), double(FLT_MAX)) : 0.0);
         }
     }
 }
@@ -134,10 +139,10 @@ TEST(Demand, SameInputsSameResult) {
     }
 }
 
-TEST(Demand, ZeroCoefficientGivesZeroAndDemandIsProportionalToIt) {
+TEST(Demand, ZeroCoefficientGivesZeroAndDemandIsProportionalToItWhileNobodySellsOut) {
     MarketGen gen(13);
     for (int round = 0; round < kRounds; ++round) {
-        Market m = gen.next();
+        Market m = gen.next(true);
         const std::int32_t i = gen.index(m);
         const float k = m.coefficient;
         const double base = m.demand(i);
@@ -153,10 +158,10 @@ TEST(Demand, ZeroCoefficientGivesZeroAndDemandIsProportionalToIt) {
     }
 }
 
-TEST(Demand, FallsStrictlyWithOwnPrice) {
+TEST(Demand, FallsStrictlyWithOwnPriceWhileSuitsAreLeft) {
     MarketGen gen(17);
     for (int round = 0; round < kRounds; ++round) {
-        Market m = gen.next();
+        Market m = gen.next(true);
         const std::int32_t i = gen.index(m);
         const float price = gen.real(0.01, 5000);
         m.prices[i].Price = price;
@@ -169,7 +174,7 @@ TEST(Demand, FallsStrictlyWithOwnPrice) {
 TEST(Demand, AdvertisingRaisesDemandWithDiminishingReturns) {
     MarketGen gen(19);
     for (int round = 0; round < kRounds; ++round) {
-        Market m = gen.next();
+        Market m = gen.next(true);
         const std::int32_t i = gen.index(m);
         const float spend = gen.real(0, 50000);
         const float step = gen.real(100, 5000);
@@ -188,7 +193,7 @@ TEST(Demand, CompetitorsPricesAndAdvertisingWorkAgainstTheFirm) {
     MarketGen gen(23);
     int compared = 0;
     for (int round = 0; round < kRounds; ++round) {
-        Market m = gen.next();
+        Market m = gen.next(true);
         if (m.count() < 2)
             continue;
         ++compared;
@@ -210,7 +215,7 @@ TEST(Demand, CompetitorsPricesAndAdvertisingWorkAgainstTheFirm) {
 TEST(Demand, DesignContractRaisesDemandWhileItRuns) {
     MarketGen gen(29);
     for (int round = 0; round < kRounds; ++round) {
-        Market m = gen.next();
+        Market m = gen.next(true);
         const std::int32_t i = gen.index(m);
         const double plain = m.demand(i);
         const float investment = gen.real(100, 200000);
@@ -242,32 +247,119 @@ TEST(Demand, DesignContractRaisesDemandWhileItRuns) {
     }
 }
 
+// An idle slot takes no buyers, whatever its price and advertising: to the others
+// it is a firm whose price nobody pays. A price that is not a number sells nothing.
 TEST(Demand, FirmsThatOfferNothingDoNotCompete) {
     MarketGen gen(31);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
     for (int round = 0; round < kRounds; ++round) {
         Market m = gen.next();
         const std::int32_t i = gen.index(m);
-        const double alone = m.demand(i);
-        // An idle firm in every position before and after: cheap and loud, but offering nothing.
-        for (float idle : {0.0f, -50.0f, std::numeric_limits<float>::quiet_NaN()}) {
-            Market withIdle = m;
-            withIdle.add(1, 1e6f, idle);
-            EXPECT_EQ(withIdle.demand(i), alone);
-            Market idleFirst;
-            idleFirst.coefficient = m.coefficient;
-            idleFirst.add(1, 1e6f, idle);
-            for (std::int32_t j = 0; j < m.count(); ++j)
-                idleFirst.add(m.prices[j].Price, m.adverts[j].AdvExp, m.offers[j].Amount);
-            EXPECT_EQ(idleFirst.demand(i + 1), alone);
+        m.add(std::numeric_limits<float>::infinity(), 0, 5000);
+        const double unsold = m.demand(i);
+        for (auto [price, amount] :
+             {std::pair{1.0f, 0.0f}, {1.0f, -50.0f}, {1.0f, nan}, {nan, 5000.0f}}) {
+            m.prices.back().Price = price;
+            m.adverts.back().AdvExp = 1e6f;
+            m.offers.back().Amount = amount;
+            EXPECT_EQ(m.demand(i), unsold);
+            EXPECT_EQ(m.demand(m.count() - 1), 0);
+            Market idleFirst = m; // the same slot before the others
+            std::rotate(idleFirst.prices.rbegin(), idleFirst.prices.rbegin() + 1,
+                        idleFirst.prices.rend());
+            std::rotate(idleFirst.adverts.rbegin(), idleFirst.adverts.rbegin() + 1,
+                        idleFirst.adverts.rend());
+            std::rotate(idleFirst.offers.rbegin(), idleFirst.offers.rbegin() + 1,
+                        idleFirst.offers.rend());
+            EXPECT_NEAR(idleFirst.demand(i + 1), unsold, unsold * 1e-12);
         }
     }
 }
 
-TEST(Demand, TheAskedFirmCountsWhateverItOffers) {
+// It used to be asked what the market would buy at its price; now it has nothing to sell.
+TEST(Demand, TheAskedFirmGetsNothingWhenItOffersNothing) {
     Market m = equalFirms(2, 100, 1000);
-    const double offering = m.demand(0);
+    EXPECT_GT(m.demand(0), 0);
     m.offers[0].Amount = 0;
-    EXPECT_EQ(m.demand(0), offering);
+    EXPECT_EQ(m.demand(0), 0);
+}
+
+std::vector<double> demands(const Market& m) {
+    std::vector<double> d;
+    for (std::int32_t i = 0; i < m.count(); ++i)
+        d.push_back(m.demand(i));
+    return d;
+}
+
+// The market: what the same firms sell together when none runs short. A firm
+// below its offer is served in full: more suits on offer change nothing.
+TEST(DemandWithOffers, EachFirmServedInFullOrHeldAtItsOfferWithinTheMarket) {
+    MarketGen gen(37);
+    for (int round = 0; round < kRounds; ++round) {
+        const Market m = gen.next();
+        const std::vector<double> d = demands(m);
+        Market ample = m;
+        for (TProd& offer : ample.offers)
+            offer.Amount = 1e9f;
+        const std::vector<double> unlimited = demands(ample);
+        EXPECT_LE(std::accumulate(d.begin(), d.end(), 0.0),
+                  std::accumulate(unlimited.begin(), unlimited.end(), 0.0) * (1 + 1e-12));
+        for (std::int32_t i = 0; i < m.count(); ++i) {
+            EXPECT_LE(d[i], m.offers[i].Amount);
+            if (d[i] == m.offers[i].Amount)
+                continue;
+            Market more = m;
+            more.offers[i].Amount *= 2;
+            const std::vector<double> after = demands(more);
+            for (std::size_t j = 0; j < d.size(); ++j)
+                EXPECT_NEAR(after[j], d[j], d[j] * 1e-12) << "round " << round;
+        }
+    }
+}
+
+// Buyers a rival held at its offer cannot serve reach the firms with suits left.
+TEST(DemandWithOffers, ARivalOfferingLessNeverLowersAFirmsDemand) {
+    MarketGen gen(43);
+    for (int round = 0; round < kRounds; ++round) {
+        const Market m = gen.next();
+        const std::int32_t rival = gen.index(m);
+        const std::vector<double> before = demands(m);
+        const bool held = before[rival] == m.offers[rival].Amount;
+        for (float share : {0.0f, 0.5f, gen.real(0, 1)}) {
+            Market less = m;
+            less.offers[rival].Amount *= share;
+            const std::vector<double> after = demands(less);
+            for (std::int32_t i = 0; i < m.count(); ++i) {
+                if (i == rival)
+                    continue;
+                EXPECT_GE(after[i], before[i] * (1 - 1e-12)) << "round " << round;
+                if (held && after[i] < less.offers[i].Amount) {
+                    EXPECT_GT(after[i], before[i]) << "round " << round;
+                }
+            }
+        }
+    }
+}
+
+TEST(DemandWithOffers, ShortRivalsLeaveTheirBuyersToTheFirm) {
+    struct Case {
+        float price, advertising, offerBefore, offer;
+        double lowestRatio; // of the firm's demand after over before
+    };
+    const Case cases[] = {
+        {1, 0, 0, 1, 0.9}, // a one-suit rival at 1 $ takes one buyer, not the market
+        {1, 20000, 0, 1, 0.9},
+        {90, 1000, 5000, 100, 1.2}, // a rival at 90 $ offering 100 suits, not 5000
+        {90, 20000, 5000, 100, 1.2},
+    };
+    for (const Case& c : cases) {
+        Market m;
+        m.add(100, 1000, 5000);
+        m.add(c.price, c.advertising, c.offerBefore);
+        const double before = m.demand(0);
+        m.offers[1].Amount = c.offer;
+        EXPECT_GE(m.demand(0), c.lowestRatio * before) << c.price << " $, " << c.advertising;
+    }
 }
 
 // The starting economy: market coefficient 1.1, wages 550.
@@ -302,7 +394,7 @@ TEST(DemandCalibration, ThreefoldPriceLosesMostBuyers) {
     EXPECT_LT(m.demand(0), fair / 4);
 }
 
-TEST(DemandCalibration, MarketGrowsWithTheFirmsThatOffer) {
+TEST(DemandCalibration, MarketGrowsWithTheFirmsInTheGame) {
     double lowest = 1e30, highest = 0, lastTotal = 0;
     for (int firms = 2; firms <= 10; ++firms) {
         const Market m = equalFirms(firms, 100, 1000);

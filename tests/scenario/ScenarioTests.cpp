@@ -6,9 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,11 +27,15 @@ protected:
     GameFolder folder() const { return GameFolder(dir_.path()); }
 
     void write(const QString& name, QString text) {
-        QDir(dir_.path()).mkpath(QStringLiteral("scenarios"));
         text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+        writeBytes(name, TextFile::encode1251(text));
+    }
+
+    void writeBytes(const QString& name, const QByteArray& bytes) {
+        QDir(dir_.path()).mkpath(QStringLiteral("scenarios"));
         QFile file(dir_.path() + QStringLiteral("/scenarios/") + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(TextFile::encode1251(text));
+        file.write(bytes);
     }
 
     // A file of the given turns whose sections are told apart by eMK = 1 + n / 10,
@@ -210,6 +219,61 @@ TEST_F(ScenarioFolder, DecimalSeparators) {
         s.ScenarioStep();
         EXPECT_FLOAT_EQ(s.MarketCoefficient, c.expected) << c.text;
         EXPECT_FLOAT_EQ(s.WeeklySalary, 612.5f);
+    }
+}
+
+// Any number in a file ends within its key's range, unchanged when inside it.
+TEST_F(ScenarioFolder, ValuesAreHeldToTheirRanges) {
+    const char* keys[] = {"eMK", "eMSalary", "eMInterest", "eWPICost", "eWPIICost", "eWPIIICost"};
+    // As docs/scenarios.md gives them; interest in percent.
+    const float low[] = {0, 0, 0, 1, 1, 1};
+    const float high[] = {10, 100000, 100, 1e7f, 1e7f, 1e7f};
+    std::mt19937 gen(59);
+    std::uniform_real_distribution<double> exponent(-3, 38);
+    std::uniform_int_distribution<int> turns(-2000, 5000);
+    for (int round = 0; round < 200; ++round) {
+        float written[6];
+        const int writtenTurns = turns(gen);
+        QString text = QStringLiteral("[Settings]\neTurns=%1\n[Turn 0]\n").arg(writtenTurns);
+        for (int k = 0; k < 6; ++k) {
+            written[k] = float(std::pow(10.0, exponent(gen)) * (gen() % 3 == 0 ? -1 : 1));
+            text += QStringLiteral("%1=%2\n").arg(keys[k]).arg(written[k], 0, 'g', 9);
+        }
+        write(QStringLiteral("random.scn"), text);
+        RandomSource random(1);
+        TScenario s(folder(), random);
+        s.ScenarioStep();
+        const float read[] = {s.MarketCoefficient, s.WeeklySalary,     s.InterestRate * 100,
+                              s.WorkPlacePriceI,   s.WorkPlacePriceII, s.WorkPlacePriceIII};
+        for (int k = 0; k < 6; ++k)
+            EXPECT_FLOAT_EQ(read[k], std::clamp(written[k], low[k], high[k])) << text.toStdString();
+        EXPECT_EQ(s.ScenarioTurns, std::clamp(writtenTurns, 0, 1000));
+    }
+}
+
+// The same scenario as Windows, a Linux editor and UTF-16 editors save it.
+TEST_F(ScenarioFolder, ReadsAsWrittenInEveryEncoding) {
+    const QString text = QStringLiteral("[Settings]\neTurns=2\n[Turn 0]\neMK=1,15\neMInterest=5\n"
+                                        "[Turn 1]\ncbBank=0\neMessage=Экономика стабильна.\n");
+    QString crlf = text;
+    crlf.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    QStringEncoder le(QStringEncoder::Utf16LE), be(QStringEncoder::Utf16BE);
+    const std::pair<const char*, QByteArray> files[] = {
+        {"Windows-1251", TextFile::encode1251(crlf)},
+        {"UTF-8, LF", text.toUtf8()},
+        {"UTF-16 LE", "\xFF\xFE" + QByteArray(le(crlf))},
+        {"UTF-16 BE", "\xFE\xFF" + QByteArray(be(text))},
+    };
+    for (const auto& [name, bytes] : files) {
+        writeBytes(QStringLiteral("calm.scn"), bytes);
+        RandomSource random(1);
+        TScenario s(folder(), random);
+        s.ScenarioStep();
+        EXPECT_EQ(s.ScenarioTurns, 2) << name;
+        EXPECT_FLOAT_EQ(s.MarketCoefficient, 1.15f) << name;
+        EXPECT_FLOAT_EQ(s.InterestRate, 0.05f) << name;
+        EXPECT_FALSE(s.BankOpen) << name;
+        EXPECT_EQ(s.CountryMessage, QStringLiteral("Экономика стабильна.")) << name;
     }
 }
 
