@@ -12,6 +12,7 @@
 namespace BoardRules {
 
 constexpr int HelpTopicBoard = 1;
+constexpr int HelpTopicAssets = 2; // the asset windows: trade, staff, raw materials, upgrade
 constexpr int HelpTopicSetup = 5;
 
 // The object name of the button a key stands for; empty when the key is not a

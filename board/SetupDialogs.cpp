@@ -47,6 +47,14 @@ void SetupDialog::keyPressEvent(QKeyEvent* event) {
         help_.showTopic(BoardRules::HelpTopicSetup);
         return;
     }
+    // Enter presses the button that has the focus, not the default OK behind it.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -3,9 +3,15 @@
 #include "board/BoardRules.h"
 #include "board/BoardUi.h"
 #include "board/SetupDialogs.h"
+#include "board/TFRMTrad.h"
+#include "board/TFSTrad.h"
+#include "board/TFTrade.h"
+#include "board/TFUpgrade.h"
 #include "board/TfAbout.h"
 #include "board/Tsplash.h"
 #include "game/WeeklyInputs.h"
+#include "mail/TfMailProgram.h"
+#include "mail/TfTextoPhone.h"
 #include "platform/Help.h"
 #include "platform/NumberText.h"
 #include "platform/Prompter.h"
@@ -15,6 +21,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -27,6 +34,21 @@
 #include <QTimer>
 
 namespace {
+
+// A name longer than its label is written smaller rather than cut; the tooltip
+// holds it whole should even the smallest size not do.
+void showWhole(QLabel* label, const QString& text) {
+    QFont font = label->parentWidget()->font();
+    const int largest = font.pixelSize() > 0 ? font.pixelSize() : 12;
+    for (int size = largest; size >= 7; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= label->width())
+            break;
+    }
+    label->setFont(font);
+    label->setText(text);
+    label->setToolTip(text);
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
@@ -330,12 +352,25 @@ bool TManage::loadPanelPictures() {
 
 void TManage::createDialogs() {
     // In the order of creation; the windows of later issues take their places here:
-    // TFStatistics, TFLoans, TFTrade,
+    // TFStatistics, TFLoans,
+    fTrade = new TFTrade(controller_, services_.prompter, this);
+    connect(bbIndustryTrade, &QPushButton::clicked, fTrade, &TFTrade::Execute);
     fReport = new TfReport(this);
     fAbout = new TfAbout(BoardUi::loadPicture(services_.folder, QStringLiteral("images\\logo.bmp")),
                          this);
-    // TFUpgrade, TFRMStatistics, TfTextoPhone, TFSTrad, TFRMTrad, TFPTrade, TFRLTrade,
-    // TfMailProgram, TfManReport, TfSStats.
+    fUpgrade = new TFUpgrade(controller_, this);
+    connect(bbIndustryUpgrade, &QPushButton::clicked, fUpgrade, &TFUpgrade::Execute);
+    // TFRMStatistics,
+    fTextoPhone = new TfTextoPhone(controller_, this);
+    connect(bTP, &QPushButton::clicked, fTextoPhone, [this] { fTextoPhone->exec(); });
+    fSTrad = new TFSTrad(controller_, services_.prompter, this);
+    connect(bbStaffTrade, &QPushButton::clicked, fSTrad, &TFSTrad::Execute);
+    fRMTrad = new TFRMTrad(controller_, services_.prompter, this);
+    connect(bbRawMaterialsTrade, &QPushButton::clicked, fRMTrad, &TFRMTrad::Execute);
+    // TFPTrade, TFRLTrade,
+    fMailProgram = new TfMailProgram(controller_, this);
+    connect(bbMailBox, &QPushButton::clicked, this, &TManage::bbMailBoxClick);
+    // TfManReport, TfSStats.
 }
 
 void TManage::connectController() {
@@ -399,7 +434,7 @@ void TManage::ShowPlayer() {
     if (!company)
         return;
     setWindowTitle(company->Title);
-    lName->setText(company->PlayerName);
+    showWhole(lName, company->PlayerName);
     lTitle->setText(company->Title);
     ShowCapital();
     if (company->Face >= 0 && company->Face < ILFaces.size())
@@ -499,6 +534,10 @@ void TManage::BPrevFirmClick() {
     const std::int32_t index = BoardRules::PrevEnterprise(Game().EnterpriseIndex, n);
     ICount->setText(BoardRules::IndustryCountText(index, n));
     controller_.SelectEnterprise(index);
+}
+
+void TManage::bbMailBoxClick() {
+    fMailProgram->Open();
 }
 
 void TManage::bHelpClick() {

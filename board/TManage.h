@@ -20,8 +20,14 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
+class TFRMTrad;
+class TFSTrad;
+class TFTrade;
+class TFUpgrade;
 class TfAbout;
+class TfMailProgram;
 class TfReport;
+class TfTextoPhone;
 class Tsplash;
 
 // The game board, a view of the game controller it owns: it reads its edits, calls
@@ -67,6 +73,8 @@ public:
     void BNextFirmClick();
     void BPrevFirmClick();
     void bHelpClick();
+    // The mailbox of the current player, shown modally.
+    void bbMailBoxClick();
     // Key preview: true when the key was a shortcut or F1 and has been used.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
@@ -97,6 +105,12 @@ public:
     Tsplash* splash = nullptr;
     TfAbout* fAbout = nullptr;
     TfReport* fReport = nullptr;
+    TfTextoPhone* fTextoPhone = nullptr;
+    TfMailProgram* fMailProgram = nullptr;
+    TFTrade* fTrade = nullptr;
+    TFUpgrade* fUpgrade = nullptr;
+    TFSTrad* fSTrad = nullptr;
+    TFRMTrad* fRMTrad = nullptr;
     PlayerCountDialog* playerCountDialog = nullptr;
     PlayerEntryDialog* playerEntryDialog = nullptr;
 

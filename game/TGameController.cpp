@@ -419,6 +419,17 @@ void TGameController::UpdateMailFlashing() {
     setMailFlashing(player && player->HasUnread());
 }
 
+void TGameController::ReadLetter(std::int32_t index) {
+    TZorvick* player = Company();
+    if (player && index >= 0 && std::size_t(index) < player->Letters.size())
+        player->Letters[std::size_t(index)].MarkRead();
+}
+
+void TGameController::DeleteLetter(std::int32_t index) {
+    if (TZorvick* player = Company())
+        player->DeleteLetter(index);
+}
+
 void TGameController::SelectEnterprise(std::int32_t index) {
     game_.EnterpriseIndex = index;
     emit enterpriseChanged();

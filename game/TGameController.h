@@ -108,10 +108,19 @@ public:
     void ApplyTechnologyLevel();
     // A dialog closed: the advertising figure is typed again.
     void ClearAdvExp() { emit advExpCleared(); }
+    // A window changed the enterprise without moving money (workers hired, the
+    // workshop upgraded): what is shown is refreshed.
+    void ModelChanged() { emit changed(); }
     // The production window proposes the week's price and offer.
     void ProposeSale(const QString& price, const QString& prod) { emit saleProposed(price, prod); }
     // The mailbox read or deleted letters: the flashing stops once none is unread.
     void UpdateMailFlashing();
+    // The mailbox opened: the button stops flashing, even with letters left unread.
+    void StopMailFlashing() { setMailFlashing(false); }
+    // The current player's mailbox: a letter opened (read) or deleted; an index
+    // outside the list changes nothing.
+    void ReadLetter(std::int32_t index);
+    void DeleteLetter(std::int32_t index);
     // The shown enterprise changed (level, or the enterprise switch).
     void SelectEnterprise(std::int32_t index);
 

@@ -21,33 +21,46 @@ std::optional<QString> TLabelTexts::LabelText(const QString& key, const QString&
 }
 
 std::optional<QString> TLabelTexts::Format(const QString& tmpl, const QString& argument) {
-    // The conversions a format string knows besides s; each needs an argument
-    // of another kind than the one text given.
-    static const QString otherConversions = QStringLiteral("deEfgGnmpuxX");
+    auto isAsciiLetter = [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    };
+    auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
     QString out;
     out.reserve(tmpl.size() + argument.size());
     bool used = false;
     for (qsizetype i = 0; i < tmpl.size(); ++i) {
         const QChar c = tmpl[i];
-        if (c != QLatin1Char('%') || i + 1 == tmpl.size()) {
+        if (c != QLatin1Char('%')) {
             out += c;
             continue;
         }
-        const QChar next = tmpl[i + 1];
-        if (next == QLatin1Char('%')) {
+        if (i + 1 < tmpl.size() && tmpl[i + 1] == QLatin1Char('%')) {
             out += QLatin1Char('%');
             ++i;
-        } else if (next == QLatin1Char('s') || next == QLatin1Char('S')) {
-            if (used)
-                return std::nullopt; // only one argument to give
-            out += argument;
-            used = true;
-            ++i;
-        } else if (otherConversions.contains(next)) {
-            return std::nullopt;
-        } else {
-            out += c;
+            continue;
         }
+        // A conversion: flags, width and precision, then a letter. Only a bare "%s"
+        // takes the one text argument; every other conversion wants another kind.
+        qsizetype j = i + 1;
+        while (j < tmpl.size() && QStringLiteral("-+ #0").contains(tmpl[j]))
+            ++j;
+        while (j < tmpl.size() && (isDigit(tmpl[j]) || tmpl[j] == QLatin1Char('*')))
+            ++j;
+        if (j < tmpl.size() && tmpl[j] == QLatin1Char('.')) {
+            ++j;
+            while (j < tmpl.size() && (isDigit(tmpl[j]) || tmpl[j] == QLatin1Char('*')))
+                ++j;
+        }
+        if (j == tmpl.size() || !isAsciiLetter(tmpl[j])) {
+            out += c; // no conversion: the "%" stays as written
+            continue;
+        }
+        if (j != i + 1 || tmpl[j] != QLatin1Char('s') || used)
+            return std::nullopt;
+        out += argument;
+        used = true;
+        i = j;
     }
     return out;
 }

@@ -77,12 +77,14 @@ TEST(LabelText, PercentSignsDoubledOrStrayAreKept) {
               QStringLiteral("Ставка 13% в неделю"));
     EXPECT_EQ(TLabelTexts::Format("100%", "1"), QStringLiteral("100%"));
     EXPECT_EQ(TLabelTexts::Format("% %s", "1"), QStringLiteral("% 1"));
+    EXPECT_EQ(TLabelTexts::Format("%s, 5% и %", "1"), QStringLiteral("1, 5% и %"));
     EXPECT_EQ(TLabelTexts::Format("%%s", "1"), QStringLiteral("%s"));
     EXPECT_TRUE(prompter.boxes().isEmpty());
 }
 
 TEST(LabelText, OtherConversionFailsWithTheFormatError) {
-    for (const char* tmpl : {"Долг: %d $.", "Долг: %f", "%x", "%s и %s"}) {
+    for (const char* tmpl :
+         {"Долг: %d $.", "Долг: %f", "%x", "%s и %s", "%D", "%S", "%5s", "%-8d", "%.2f $"}) {
         ScriptedPrompter prompter;
         const TLabelTexts texts = textsOf(QStringLiteral("[Constants]\ncCurrentDebt=") + tmpl);
         EXPECT_EQ(texts.LabelText("cCurrentDebt", debtText, 5, prompter), std::nullopt) << tmpl;
@@ -303,6 +305,7 @@ TEST(BoardRules, TechnologyLevelTable) {
 }
 
 TEST(BoardRules, HelpMenuOpensBelowTheButton) {
-    EXPECT_EQ(BoardRules::ButtonPopupPoint(QPoint(100, 50), QPoint(136, 256), QRect(176, 24, 75, 25)),
-              QPoint(100 + 136 + 176 + 4, 50 + 256 + 24 + 25 + 20));
+    EXPECT_EQ(
+        BoardRules::ButtonPopupPoint(QPoint(100, 50), QPoint(136, 256), QRect(176, 24, 75, 25)),
+        QPoint(100 + 136 + 176 + 4, 50 + 256 + 24 + 25 + 20));
 }

@@ -195,6 +195,24 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Ввод данных: Игрок 2"));
     }
 
+    void enterPressesTheFocusedButton() {
+        PlayerEntryDialog dialog(*prompter, help, QIcon(), fourFaces());
+        dialog.Prepare(1);
+        showActive(&dialog);
+        QTest::keyClicks(dialog.eTitle, "Firm");
+        typeText(dialog.ePlayerName, QStringLiteral("Остап"));
+        dialog.bNextFace->setFocus();
+        QTest::keyClick(dialog.bNextFace, Qt::Key_Return);
+        QCOMPARE(dialog.Face(), 1);
+        QVERIFY(dialog.isVisible());
+        prompter->queue(false);
+        dialog.bExit->setFocus();
+        QTest::keyClick(dialog.bExit, Qt::Key_Enter);
+        QCOMPARE(prompter->boxes().size(), 1);
+        QCOMPARE(prompter->last().kind, Prompter::Kind::WarningQuestion);
+        QVERIFY(dialog.isVisible());
+    }
+
     void splashClosesOnCharacterKeysOnly() {
         const QPixmap title(640, 480);
         for (const Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return}) {

@@ -25,13 +25,14 @@ void PrintTo(const Expected& expected, std::ostream* os) {
 
 // The names the windows load; kept apart from the painter's own list on purpose.
 const std::vector<Expected> kPictures = {
-    {"stor.bmp", 116, 116},      {"staff.bmp", 116, 116},  {"res.bmp", 116, 116},
-    {"1lf.bmp", 116, 116},       {"2lf.bmp", 116, 116},    {"3lf.bmp", 116, 116},
-    {"face0.bmp", 116, 116},     {"face1.bmp", 116, 116},  {"face2.bmp", 116, 116},
-    {"face3.bmp", 116, 116},     {"title.bmp", 640, 480},  {"logo.bmp", 396, 76},
-    {"idc.bmp", 16, 16},         {"btn_stat.bmp", 16, 16}, {"btn_trade.bmp", 16, 16},
-    {"btn_upgrade.bmp", 16, 16}, {"btn_bank.bmp", 16, 16}, {"button0.bmp", 71, 21},
-    {"button1.bmp", 71, 21},
+    {"stor.bmp", 116, 116},      {"staff.bmp", 116, 116},     {"res.bmp", 116, 116},
+    {"1lf.bmp", 116, 116},       {"2lf.bmp", 116, 116},       {"3lf.bmp", 116, 116},
+    {"face0.bmp", 116, 116},     {"face1.bmp", 116, 116},     {"face2.bmp", 116, 116},
+    {"face3.bmp", 116, 116},     {"title.bmp", 640, 480},     {"logo.bmp", 396, 76},
+    {"idc.bmp", 16, 16},         {"btn_stat.bmp", 16, 16},    {"btn_trade.bmp", 16, 16},
+    {"btn_upgrade.bmp", 16, 16}, {"btn_bank.bmp", 16, 16},    {"button0.bmp", 71, 21},
+    {"button1.bmp", 71, 21},     {"mail_delete.bmp", 24, 24}, {"mail_read.bmp", 24, 24},
+    {"mail_answer.bmp", 24, 24}, {"phone.bmp", 466, 337},     {"abonent0.bmp", 180, 180},
 };
 
 QString pathOf(const char* name) {
@@ -114,6 +115,10 @@ TEST(PictureSet, PanelsDiffer) {
 TEST(PictureSet, ButtonGlyphsDiffer) {
     expectAllDifferent(
         {"idc.bmp", "btn_stat.bmp", "btn_trade.bmp", "btn_upgrade.bmp", "btn_bank.bmp"});
+}
+
+TEST(PictureSet, MailboxGlyphsDiffer) {
+    expectAllDifferent({"mail_delete.bmp", "mail_read.bmp", "mail_answer.bmp"});
 }
 
 TEST(PictureSet, RaisedAndPressedButtonsDiffer) {

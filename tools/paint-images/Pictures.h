@@ -42,5 +42,12 @@ QImage tradeGlyph();
 QImage upgradeGlyph();
 QImage bankGlyph();
 QImage buttonFace(bool pressed);
+QImage mailDeleteGlyph();
+QImage mailReadGlyph();
+QImage mailAnswerGlyph();
+QImage telephone();
+QImage researchPerson();
+// The desktop icon, size x size, transparent outside its tile.
+QImage appIcon(int size);
 
 } // namespace pictures

@@ -274,11 +274,11 @@ QImage title() {
     p.setBrush(QColor(0xe4, 0xee, 0xff));
     p.drawPath(tagline);
 
-    // Key hint on the road's shoulder.
+    // Key hint on the road's shoulder: keys that type nothing (Shift, arrows) do not close it.
     p.setPen(QColor(0xff, 0xff, 0xff));
     p.setFont(uiFont(14, QFont::Bold));
     p.drawText(QRectF(300, 452, 330, 24), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Нажмите любую клавишу"));
+               QStringLiteral("Нажмите Пробел, Enter или любую букву"));
     p.end();
     return image;
 }

@@ -2,6 +2,7 @@
 
 #include "Pictures.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -43,15 +44,36 @@ std::vector<Picture> allPictures() {
         {"btn_bank.bmp", glyph, bankGlyph},
         {"button0.bmp", QSize(71, 21), [] { return buttonFace(false); }},
         {"button1.bmp", QSize(71, 21), [] { return buttonFace(true); }},
+        {"mail_delete.bmp", QSize(24, 24), mailDeleteGlyph},
+        {"mail_read.bmp", QSize(24, 24), mailReadGlyph},
+        {"mail_answer.bmp", QSize(24, 24), mailAnswerGlyph},
+        {"phone.bmp", QSize(466, 337), telephone},
+        {"abonent0.bmp", QSize(180, 180), researchPerson},
     };
 }
 
 } // namespace
 
+// The desktop icon at the usual sizes of the hicolor theme, as PNG with transparency.
+int paintIcons(const QString& folder, const QString& name) {
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!QDir().mkpath(dir) || !pictures::appIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "paint-images: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--icons")
+        return paintIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (argc != 2) {
-        std::fprintf(stderr, "usage: paint-images <output folder>\n");
+        std::fprintf(stderr, "usage: paint-images <output folder>\n"
+                             "       paint-images --icons <output folder> <icon name>\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);

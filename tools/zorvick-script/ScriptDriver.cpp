@@ -204,6 +204,8 @@ void ScriptDriver::execute(const QString& line) {
         type(args);
     else if (verb == QLatin1String("click"))
         click(args);
+    else if (verb == QLatin1String("double"))
+        doubleClick(args);
     else if (verb == QLatin1String("key"))
         key(args);
     else if (verb == QLatin1String("answer"))
@@ -323,6 +325,10 @@ void ScriptDriver::type(const QJsonValue& value) {
 }
 
 void ScriptDriver::click(const QJsonValue& value) {
+    if (value.isArray()) {
+        clickCell(value.toArray());
+        return;
+    }
     const QString name = value.toString();
     QString why;
     QObject* target = find(name, &why);
@@ -354,6 +360,59 @@ void ScriptDriver::click(const QJsonValue& value) {
         return;
     }
     error(name + QStringLiteral(" cannot be clicked"));
+}
+
+QAbstractItemView* ScriptDriver::cellOf(const QJsonArray& args, int column, QModelIndex* cell) {
+    const QString name = args.at(0).toString();
+    QString why;
+    QObject* target = find(name, &why);
+    if (!target) {
+        error(why);
+        return nullptr;
+    }
+    auto* view = qobject_cast<QAbstractItemView*>(target);
+    if (!view || !view->model()) {
+        error(name + QStringLiteral(" is not a list"));
+        return nullptr;
+    }
+    if (!usable(view, name))
+        return nullptr;
+    const int row = args.at(1).toInt(-1);
+    const QModelIndex index = view->model()->index(row, column, view->rootIndex());
+    if (!args.at(1).isDouble() || !index.isValid() || !columnShown(view, column)) {
+        error(name + QStringLiteral(" has no row ") + QString::number(row) +
+              QStringLiteral(" in column ") + QString::number(column));
+        return nullptr;
+    }
+    // A person scrolls the row into view before clicking it.
+    view->scrollTo(index);
+    *cell = index;
+    return view;
+}
+
+void ScriptDriver::clickCell(const QJsonArray& args) {
+    QModelIndex cell;
+    QAbstractItemView* view = cellOf(args, args.at(2).toInt(-1), &cell);
+    if (!view)
+        return;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(cell).center());
+}
+
+void ScriptDriver::doubleClick(const QJsonValue& value) {
+    const QJsonArray args = value.toArray();
+    QString unused;
+    // A list box shows one column of its model.
+    auto* list = qobject_cast<QListView*>(find(args.at(0).toString(), &unused));
+    QModelIndex cell;
+    QAbstractItemView* view = cellOf(args, list ? list->modelColumn() : 0, &cell);
+    if (!view)
+        return;
+    // As the window system delivers it: a click, then the second press as a double click.
+    const QPoint at = view->visualRect(cell).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void ScriptDriver::key(const QJsonValue& value) {
@@ -530,8 +589,13 @@ bool ScriptDriver::usable(QObject* target, const QString& name) {
     bool shown = true;
     if (auto* action = qobject_cast<QAction*>(target))
         shown = action->isEnabled() && action->isVisible();
-    else if (auto* w = qobject_cast<QWidget*>(target))
-        shown = w->isEnabled() && w->isVisibleTo(w->window()) && w->window()->isVisible();
+    else if (auto* w = qobject_cast<QWidget*>(target)) {
+        // A page of a page control is hidden until it is chosen: a person sees its tab.
+        QWidget* seen = w;
+        if (QTabWidget* tabs = tabOwning(w))
+            seen = tabs;
+        shown = w->isEnabled() && seen->isVisibleTo(w->window()) && w->window()->isVisible();
+    }
     if (!shown) {
         error(name + QStringLiteral(" is disabled or hidden"));
         return false;

@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <memory>
 
+class QAbstractItemView;
+class QJsonArray;
+class QModelIndex;
 class QWidget;
 class TManage;
 
@@ -44,6 +47,9 @@ private:
     void start(const QJsonValue& options);
     void type(const QJsonValue& args);
     void click(const QJsonValue& args);
+    // A click on a cell of a list view, and a double click on a row of a list.
+    void clickCell(const QJsonArray& args);
+    void doubleClick(const QJsonValue& args);
     void key(const QJsonValue& args);
     void answer(const QJsonValue& args);
     void read(const QJsonValue& args);
@@ -59,6 +65,9 @@ private:
     // shown, and not behind an open modal window.
     bool usable(QObject* target, const QString& name);
     bool behindModal(QWidget* window, const QString& name);
+    // The list view named args[0], usable, and its cell at row args[1], column;
+    // null (and an error reported) when there is none.
+    QAbstractItemView* cellOf(const QJsonArray& args, int column, QModelIndex* cell);
 
     void print(const QJsonObject& object);
     void error(const QString& message);
