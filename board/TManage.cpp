@@ -9,6 +9,10 @@
 #include "board/TFUpgrade.h"
 #include "board/TfAbout.h"
 #include "board/Tsplash.h"
+#include "external/StatisticsLibrary.h"
+#include "finance/TFLoans.h"
+#include "finance/TFPTrade.h"
+#include "finance/TFRLTrade.h"
 #include "game/WeeklyInputs.h"
 #include "mail/TfMailProgram.h"
 #include "mail/TfTextoPhone.h"
@@ -16,6 +20,8 @@
 #include "platform/NumberText.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
+#include "reports/TFStatistics.h"
+#include "reports/TfManReport.h"
 #include "reports/TfReport.h"
 
 #include <QAbstractButton>
@@ -114,6 +120,7 @@ TManage::TManage(const Services& services, QWidget* parent)
     setFont(BoardUi::monoFont(12));
     buildWindow();
     connectController();
+    controller_.SetStatisticsRoutine(&ShowStatistics);
     qApp->installEventFilter(this);
 }
 
@@ -265,13 +272,13 @@ void TManage::buildWindow() {
             fAbout->exec();
     });
 
-    // "Личная", the accountant's fax, arrives with the reports; until then it does nothing.
     pmStatisticsPopup = new QMenu(this);
     pmStatisticsPopup->setObjectName(QStringLiteral("pmStatisticsPopup"));
     miSelf = pmStatisticsPopup->addAction(QStringLiteral("Личная"));
     miSelf->setObjectName(QStringLiteral("miSelf"));
     miGeneral = pmStatisticsPopup->addAction(QStringLiteral("Общая"));
     miGeneral->setObjectName(QStringLiteral("miGeneral"));
+    connect(miSelf, &QAction::triggered, this, &TManage::miSelfClick);
     connect(miGeneral, &QAction::triggered, this, &TManage::miGeneralClick);
 
     MailTimer = new QTimer(this);
@@ -352,7 +359,10 @@ bool TManage::loadPanelPictures() {
 
 void TManage::createDialogs() {
     // In the order of creation; the windows of later issues take their places here:
-    // TFStatistics, TFLoans,
+    FStatistics = new TFStatistics(controller_, this);
+    connect(bbIndustryStatistics, &QPushButton::clicked, this, &TManage::bbIndustryStatisticsClick);
+    fLoans = new TFLoans(controller_, services_.prompter, this);
+    connect(bbBankTrade, &QPushButton::clicked, fLoans, &TFLoans::Execute);
     fTrade = new TFTrade(controller_, services_.prompter, this);
     connect(bbIndustryTrade, &QPushButton::clicked, fTrade, &TFTrade::Execute);
     fReport = new TfReport(this);
@@ -360,17 +370,29 @@ void TManage::createDialogs() {
                          this);
     fUpgrade = new TFUpgrade(controller_, this);
     connect(bbIndustryUpgrade, &QPushButton::clicked, fUpgrade, &TFUpgrade::Execute);
-    // TFRMStatistics,
+    // The gauge library stands in for the statistics windows TFRMStatistics and TfSStats:
+    // the four panels' statistics buttons show its gauge.
+    const std::pair<QPushButton*, TGaugeKind> gauges[] = {
+        {bbStaffStatistics, TGaugeKind::Staff},
+        {bbRawMaterialsStatistics, TGaugeKind::RawMaterials},
+        {bbProductionStatistics, TGaugeKind::Production},
+        {bbResearchStatistics, TGaugeKind::Research}};
+    for (const auto& [button, kind] : gauges)
+        connect(button, &QPushButton::clicked, this,
+                [this, kind = kind] { controller_.ShowGauge(kind); });
     fTextoPhone = new TfTextoPhone(controller_, this);
     connect(bTP, &QPushButton::clicked, fTextoPhone, [this] { fTextoPhone->exec(); });
     fSTrad = new TFSTrad(controller_, services_.prompter, this);
     connect(bbStaffTrade, &QPushButton::clicked, fSTrad, &TFSTrad::Execute);
     fRMTrad = new TFRMTrad(controller_, services_.prompter, this);
     connect(bbRawMaterialsTrade, &QPushButton::clicked, fRMTrad, &TFRMTrad::Execute);
-    // TFPTrade, TFRLTrade,
+    fPTrade = new TFPTrade(controller_, services_.prompter, this);
+    connect(bbProductionTrade, &QPushButton::clicked, fPTrade, &TFPTrade::Execute);
+    fRLTrade = new TFRLTrade(controller_, services_.prompter, this);
+    connect(bbResearchTrade, &QPushButton::clicked, fRLTrade, &TFRLTrade::Execute);
     fMailProgram = new TfMailProgram(controller_, this);
     connect(bbMailBox, &QPushButton::clicked, this, &TManage::bbMailBoxClick);
-    // TfManReport, TfSStats.
+    fManReport = new TfManReport(this);
 }
 
 void TManage::connectController() {
@@ -471,7 +493,8 @@ TIndustry* TManage::selectEnterprise(bool report) {
         FImage->setPixmap(pixmap);
         FImage->repaint();
     }
-    // The general page of the enterprise statistics is filled here once that window exists.
+    if (FStatistics)
+        FStatistics->ShowGeneralStatistics();
     return industry;
 }
 
@@ -505,10 +528,24 @@ void TManage::miGeneralClick() {
     fReport->exec();
 }
 
+void TManage::miSelfClick() {
+    // Built again here as well, so the fax is the current player's latest even when the
+    // item is reached without the button.
+    fManReport->SetLines(controller_.AccountantFax());
+    fManReport->exec();
+}
+
+void TManage::bbIndustryStatisticsClick() {
+    SelectEnterprise();
+    FStatistics->Execute();
+}
+
 void TManage::bMStatsClick() {
     const QPoint at = BoardRules::ButtonPopupPoint(frameGeometry().topLeft(), gbZorvickInfo->pos(),
                                                    bbBankStatistics->geometry());
     pmStatisticsPopup->popup(at);
+    // The menu does not wait for a choice: the fax is rebuilt before either item shows.
+    fManReport->SetLines(controller_.AccountantFax());
 }
 
 void TManage::gameEnded(int status) {

@@ -20,12 +20,17 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
+class TFLoans;
+class TFPTrade;
+class TFRLTrade;
 class TFRMTrad;
 class TFSTrad;
+class TFStatistics;
 class TFTrade;
 class TFUpgrade;
 class TfAbout;
 class TfMailProgram;
+class TfManReport;
 class TfReport;
 class TfTextoPhone;
 class Tsplash;
@@ -70,6 +75,9 @@ public:
     void bEndTurnClick();
     void bMStatsClick();
     void miGeneralClick();
+    void miSelfClick();
+    // The enterprise statistics window, opened on the shown enterprise.
+    void bbIndustryStatisticsClick();
     void BNextFirmClick();
     void BPrevFirmClick();
     void bHelpClick();
@@ -105,12 +113,17 @@ public:
     Tsplash* splash = nullptr;
     TfAbout* fAbout = nullptr;
     TfReport* fReport = nullptr;
+    TFStatistics* FStatistics = nullptr;
+    TfManReport* fManReport = nullptr;
     TfTextoPhone* fTextoPhone = nullptr;
     TfMailProgram* fMailProgram = nullptr;
     TFTrade* fTrade = nullptr;
     TFUpgrade* fUpgrade = nullptr;
     TFSTrad* fSTrad = nullptr;
     TFRMTrad* fRMTrad = nullptr;
+    TFLoans* fLoans = nullptr;
+    TFPTrade* fPTrade = nullptr;
+    TFRLTrade* fRLTrade = nullptr;
     PlayerCountDialog* playerCountDialog = nullptr;
     PlayerEntryDialog* playerEntryDialog = nullptr;
 

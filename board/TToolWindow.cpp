@@ -5,6 +5,7 @@
 #include "board/TUpDown.h"
 #include "platform/Help.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -97,14 +98,31 @@ void TToolWindow::SetTotal(QLabel* total, const QString& text) {
     total->setGeometry(176, EditTop + (TotalHeight - height) / 2, TotalWidth, height);
 }
 
+void TToolWindow::AddCloseBox() {
+    closeBox_ = true;
+    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
+}
+
 void TToolWindow::reject() {
-    Closing();
+    if (!closingByBox_)
+        Closing();
     QDialog::reject();
+}
+
+void TToolWindow::closeEvent(QCloseEvent* event) {
+    // The close button's own close (QDialog::done) does not come here.
+    closingByBox_ = closeBox_;
+    QDialog::closeEvent(event);
+    closingByBox_ = false;
 }
 
 void TToolWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         help_.showTopic(helpTopic_);
+        return;
+    }
+    if (closeBox_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close(); // as the close box
         return;
     }
     QDialog::keyPressEvent(event);

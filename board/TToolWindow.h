@@ -73,7 +73,12 @@ protected:
     // The window's own closing rule.
     virtual void Closing() {}
 
+    // Gives the window a close box in its title bar. Closing by it (by the window
+    // system, or by Esc) skips Closing(); only the close button runs it.
+    void AddCloseBox();
+
     void reject() override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -81,4 +86,6 @@ private:
     QTabWidget* pages_;
     Help& help_;
     int helpTopic_;
+    bool closeBox_ = false;
+    bool closingByBox_ = false;
 };

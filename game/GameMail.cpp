@@ -32,6 +32,11 @@ QString GovernmentAddress() {
     return address;
 }
 
+QString ResearchGroupAddress() {
+    static const QString address = Address(QStringLiteral("niokr"));
+    return address;
+}
+
 void NoDesignLetter(TZorvick& player, const QString& date) {
     player.PostLetter(
         DesignGroupAddress(), QStringLiteral("Дизайнерская группа"),

@@ -17,6 +17,7 @@ QString DesignGroupAddress();
 QString AdvertisingAgencyAddress();
 QString BankruptcyAddress();
 QString GovernmentAddress();
+QString ResearchGroupAddress(); // the research window's letters
 
 // The turn engine's six letters, dated with the calendar's DateText.
 void NoDesignLetter(TZorvick& player, const QString& date);

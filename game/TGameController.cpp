@@ -5,6 +5,7 @@
 #include "game/GameMail.h"
 #include "platform/NumberText.h"
 #include "platform/Prompter.h"
+#include "reports/AccountantFax.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -207,12 +208,17 @@ void TGameController::settlePlayer(TZorvick& player, std::int32_t k) {
         player.Industries.empty() ? 0 : EnterpriseAmortization(player.Industries[0]);
 
     float demand = 0;
-    if (player.SellAmount != 0)
+    if (player.SellAmount != 0) {
         demand = float(demand_(economy.MarketCoefficient, player.RLInvest, game_.TPrices.data(),
                                game_.TAdvExps.data(), game_.TProds.data(), k,
                                std::int32_t(game_.Players.size()), player.RLWeeks));
-    else
+        // A firm pays its week's bill through production; one selling from stock
+        // without producing would otherwise never pay its workers again.
+        if (player.Produced == 0)
+            player.Money -= salary + costs + amortization;
+    } else {
         player.Money -= salary + costs + amortization + interest;
+    }
 
     const auto offered = float(player.SellAmount);
     float sold = 0;
@@ -428,6 +434,23 @@ void TGameController::ReadLetter(std::int32_t index) {
 void TGameController::DeleteLetter(std::int32_t index) {
     if (TZorvick* player = Company())
         player->DeleteLetter(index);
+}
+
+void TGameController::ShowGauge(TGaugeKind kind) {
+    const TZorvick* player = Company();
+    TIndustry* industry = Industry();
+    if (!player || !industry || !statistics_)
+        return;
+    const TGaugeArguments a = StatisticsGauge::Arguments(kind, *player, *industry, labelTexts_);
+    statistics_(a.Percentage, a.Maximum, a.Current, a.MaximumLabel.toUtf8().constData(),
+                a.CurrentLabel.toUtf8().constData(), a.ColourPicture.toUtf8().constData(),
+                a.GreyPicture.toUtf8().constData(), a.Caption.toUtf8().constData(), a.Switches[0],
+                a.Switches[1], a.Switches[2]);
+}
+
+QStringList TGameController::AccountantFax() const {
+    const TZorvick* player = Company();
+    return player ? ::AccountantFax::Lines(*player, game_.Calendar) : QStringList();
 }
 
 void TGameController::SelectEnterprise(std::int32_t index) {

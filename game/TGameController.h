@@ -4,6 +4,7 @@
 #include "game/TLabelTexts.h"
 #include "game/WeeklyInputs.h"
 #include "platform/Services.h"
+#include "reports/StatisticsGauge.h"
 #include "reports/TMarketReport.h"
 
 #include <QObject>
@@ -22,6 +23,13 @@ public:
                                      const TPrice* prices, const TAdvExp* advertising,
                                      const TProd* offered, std::int32_t playerIndex,
                                      std::int32_t playerCount, std::int32_t designWeeks);
+    // The gauge library's routine, as the statistics buttons call it (texts in UTF-8).
+    using StatisticsRoutine = void (*)(std::int32_t percentage, std::int32_t maximum,
+                                       std::int32_t current, const char* maximumLabel,
+                                       const char* currentLabel, const char* colourPicture,
+                                       const char* greyPicture, const char* caption,
+                                       std::int32_t showPercentage, std::int32_t showScale,
+                                       std::int32_t money);
 
     explicit TGameController(const Services& services, QObject* parent = nullptr);
 
@@ -126,6 +134,15 @@ public:
 
     // Tests and the simulator put another market in place of the library's.
     void SetDemandRoutine(DemandRoutine routine) { demand_ = routine; }
+    // The windows plug in the gauge library; without it the buttons show nothing.
+    void SetStatisticsRoutine(StatisticsRoutine routine) { statistics_ = routine; }
+
+    // A statistics button of the staff, raw-material, production or research panel:
+    // the gauge of the current player's figure, shown modally by the gauge library.
+    void ShowGauge(TGaugeKind kind);
+    // The accountant's fax of the current player's last settled week; empty without
+    // a player.
+    QStringList AccountantFax() const;
 
     QJsonObject toJson() const;
 
@@ -171,6 +188,7 @@ private:
     TLabelTexts labelTexts_;
     TMarketReport report_;
     DemandRoutine demand_;
+    StatisticsRoutine statistics_ = nullptr;
     TCalendar dateOf_{};
     QString date_;
 

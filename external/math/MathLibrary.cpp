@@ -36,6 +36,15 @@
 // with ten firms it costs well under a microsecond a call, and without state kept
 // between calls any number of games may share the library.
 //
+// The constants are calibrated with the balance simulator (tools/zorvick-sim, figures
+// and commands in docs/balance.md). B sets how many buyers there are: at B = 1100,
+// k = 1 and two firms asking 100 $, about 1100 suits sell a week, the output of one
+// full workshop, not of two. So firms must compete for buyers and a firm that sells
+// too dear or makes more than it sells loses money and is ruined in the end, while
+// two fair firms still last well past twenty weeks on their credit. (At B = 1750
+// every full workshop sold out at the proposed price and earned about 23000 $ a week,
+// so no game ever ended.) P0, S, the advertising and design constants are unchanged.
+//
 // The logarithms give advertising and design diminishing returns without a
 // ceiling; the exponential makes demand fall strictly with the price until the
 // firm sells out; the share form makes it rise with the competitors' prices and
@@ -59,7 +68,7 @@ constexpr double kAdvertisingWeight = 0.5;
 constexpr double kDesignScale = 5000;
 constexpr double kDesignWeight = 0.15;
 constexpr double kOutsideAppeal = 1; // O
-constexpr double kBaseDemand = 1750; // B: suits per firm of two at k = 1
+constexpr double kBaseDemand = 1100; // B: customers per firm of two at k = 1
 constexpr double kMarketGrowth = 0.8;
 
 // Money and amounts from the game: a value that is not a sensible quantity

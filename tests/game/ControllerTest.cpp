@@ -115,8 +115,9 @@ TEST(Controller, SettlementBooksSalesOrFixedCosts) {
         ann.Debt = c.debt;
         industry.Buildings[0].HireMode = 1;
         industry.Buildings[0].DistributeWorkers(c.workers);
-        const float fixed =
-            c.offered ? 0 : EnterpriseCosts(industry) + EnterpriseAmortization(industry);
+        // Nothing is produced this week, so the settlement takes the enterprise's
+        // running costs and amortisation whether suits are offered or not.
+        const float fixed = EnterpriseCosts(industry) + EnterpriseAmortization(industry);
         fixedDemand = c.demand;
         g.endMove(QByteArray::number(c.offered), "500", "1000");
         const float before = ann.Money;
@@ -130,6 +131,27 @@ TEST(Controller, SettlementBooksSalesOrFixedCosts) {
         EXPECT_FLOAT_EQ(ann.Expences.Salary.back(), 550.0f * float(c.workers));
         EXPECT_FLOAT_EQ(ann.Expences.Interest.back(), 0.3f * c.debt);
         EXPECT_TRUE(g.prompter.boxes().isEmpty());
+    }
+}
+
+TEST(Controller, OfferingWithoutProducingPaysTheWeeksBillAtTheSettlement) {
+    Game g{"Ann", "Bob"};
+    TZorvick& ann = g.player(0);
+    TIndustry& industry = ann.Industries[0];
+    industry.Storages[1].Load(100, g.prompter);
+    industry.Buildings[0].HireMode = 1;
+    industry.Buildings[0].DistributeWorkers(8);
+    ann.Debt = 1000;
+    fixedDemand = 10;
+    const float bill = 8 * 550.0f + EnterpriseCosts(industry) + EnterpriseAmortization(industry);
+    for (const bool produced : {false, true}) {
+        SCOPED_TRACE(produced ? "produced this week" : "sold from stock");
+        ann.Produced = produced ? 5 : 0;
+        const float before = ann.Money;
+        g.endMove("10", "100", "50");
+        g.endMove();
+        // Interest and advertising are paid with the sales either way.
+        EXPECT_FLOAT_EQ(ann.Money - before, 900 - 300 - 50 - (produced ? 0 : bill));
     }
 }
 

@@ -1,0 +1,97 @@
+#include "reports/StatisticsGauge.h"
+
+#include "game/TLabelTexts.h"
+#include "model/player.h"
+
+#include <cmath>
+#include <limits>
+
+namespace StatisticsGauge {
+
+namespace {
+
+constexpr std::int32_t UnitsPerM2 = 100;
+
+const QString CurrentDefault = QStringLiteral("Текущее количество");
+const QString MaximumDefault = QStringLiteral("Максимальное количество");
+
+// current ÷ maximum × 100, with a maximum of 0 counted as 1. Multiplied first, so a
+// share that is exactly a half (23 of 40 is 57.5) stays one and goes to the even number.
+std::int32_t percentage(double current, double maximum) {
+    return RoundHalfEven(current * 100 / (maximum == 0 ? 1 : maximum));
+}
+
+} // namespace
+
+std::int32_t RoundHalfEven(double value) {
+    if (std::isnan(value))
+        return 0;
+    // The default rounding mode of the floating-point unit takes halves to even.
+    const double rounded = std::nearbyint(value);
+    if (rounded >= double(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    if (rounded <= double(std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return std::int32_t(rounded);
+}
+
+TGaugeArguments Arguments(TGaugeKind kind, const TZorvick& player, TIndustry& industry,
+                          const TLabelTexts& texts) {
+    TGaugeArguments a;
+    const auto labels = [&](const char* currentKey, const char* maximumKey) {
+        a.CurrentLabel = texts.LabelText(QString::fromLatin1(currentKey), CurrentDefault);
+        a.MaximumLabel = texts.LabelText(QString::fromLatin1(maximumKey), MaximumDefault);
+    };
+    const auto storage = [&](std::size_t index) {
+        if (index >= industry.Storages.size())
+            return;
+        const TStorage& s = industry.Storages[index];
+        a.Current = s.Amount;
+        a.Maximum = s.Size() * UnitsPerM2;
+        a.Percentage = percentage(s.Amount, double(s.Size() == 0 ? 1 : s.Size()) * UnitsPerM2);
+    };
+    switch (kind) {
+    case TGaugeKind::Staff:
+        if (!industry.Buildings.empty()) {
+            TBuilding& workshop = industry.Buildings[0];
+            a.Current = workshop.UpdateWorkers();
+            a.Maximum = workshop.WorkerCapacity();
+            a.Percentage = percentage(a.Current, a.Maximum);
+        }
+        labels("cCurrentWorkersAmount", "cMaxWorkersAmount");
+        a.ColourPicture = QStringLiteral("CWORKER");
+        a.GreyPicture = QStringLiteral("BWWORKER");
+        a.Caption = QStringLiteral("Персонал");
+        a.Switches = {1, 1, 0};
+        break;
+    case TGaugeKind::RawMaterials:
+        storage(0);
+        labels("cCurrentRawMaterialsAmount", "cMaxRawMaterialsAmount");
+        a.ColourPicture = QStringLiteral("CBOX");
+        a.GreyPicture = QStringLiteral("BWBOX");
+        a.Caption = QStringLiteral("Сырье");
+        a.Switches = {1, 1, 0};
+        break;
+    case TGaugeKind::Production:
+        storage(1);
+        labels("cProductionAmount", "cMaxProductionAmount");
+        a.ColourPicture = QStringLiteral("CCLOTHES");
+        a.GreyPicture = QStringLiteral("BWCLOTHES");
+        a.Caption = QStringLiteral("Продукция");
+        a.Switches = {1, 1, 0};
+        break;
+    case TGaugeKind::Research:
+        a.Current = RoundHalfEven(player.ResearchInvest);
+        a.Maximum = ResearchMaximum;
+        a.Percentage = percentage(player.ResearchInvest, ResearchMaximum);
+        labels("cCurrentDevelopmentInvestement", "cMaxDevelopmentInvestement");
+        a.ColourPicture = QStringLiteral("CRESEARCH");
+        a.GreyPicture = QStringLiteral("BWRESEARCH");
+        a.Caption = QStringLiteral("Исследование");
+        a.Switches = {0, 0, 1};
+        break;
+    }
+    return a;
+}
+
+} // namespace StatisticsGauge

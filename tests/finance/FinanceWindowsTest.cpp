@@ -1,0 +1,143 @@
+// The bank, production and research windows: the close button runs the closing
+// steps, the close box and Esc do not; a bank closed by the scenario stays shut.
+#include "board/SetupDialogs.h"
+#include "board/TAmountEdit.h"
+#include "board/TManage.h"
+#include "finance/TFLoans.h"
+#include "finance/TFPTrade.h"
+#include "finance/TFRLTrade.h"
+#include "platform/NullHelp.h"
+#include "platform/RandomSource.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/SilentSound.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+class FinanceWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void onlyTheCloseButtonRunsTheClosingSteps() {
+        QTemporaryDir dir;
+        ScriptedPrompter prompter(ScriptedPrompter::OnUnexpected::AnswerNo);
+        SilentSound sound;
+        NullHelp help;
+        RandomSource random(5);
+        Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate()};
+        TGameController controller(services);
+        controller.BeginSetup(2);
+        controller.AddPlayer("Alpha", "Ann", 0);
+        controller.AddPlayer("Beta", "Bob", 1);
+        controller.FinishSetup();
+        TIndustry& industry = *controller.Industry();
+        industry.Buildings[0].HireMode = 1;
+        industry.Buildings[0].DistributeWorkers(40);
+        industry.Storages[0].Amount = 2000;
+        TFLoans bank(controller, prompter);
+        TFPTrade production(controller, prompter);
+        TFRLTrade research(controller, prompter);
+        QSignalSpy cleared(&controller, &TGameController::advExpCleared);
+        QSignalSpy proposed(&controller, &TGameController::saleProposed);
+        const std::tuple<QDialog*, QPushButton*, TAmountEdit*, std::function<int()>> windows[] = {
+            {&bank, bank.bCancel, bank.eAmountOfP, [&] { return bank.Execute(); }},
+            {&production, production.bCancel, production.eAmountOfP,
+             [&] { return production.Execute(); }},
+            {&research, research.bCancel, research.eAmountOfP, [&] { return research.Execute(); }},
+        };
+        for (const auto& [window, closeButton, edit, execute] : windows) {
+            QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+            const std::function<void()> ways[] = {
+                [w = window] { w->close(); },
+                [w = window] { QTest::keyClick(w, Qt::Key_Escape); },
+                [b = closeButton] { b->click(); },
+            };
+            for (int i = 0; i < 3; ++i) {
+                // Typed and left: only the close button sets the amount back.
+                QTimer::singleShot(0, window, [e = edit] {
+                    e->selectAll();
+                    QTest::keyClicks(e, "12");
+                });
+                QTimer::singleShot(0, window, ways[i]);
+                QCOMPARE(execute(), int(QDialog::Rejected));
+                QVERIFY(!window->isVisible());
+                QCOMPARE(edit->text(), i == 2 ? QStringLiteral("0") : QStringLiteral("12"));
+            }
+        }
+        QCOMPARE(cleared.count(), 3);
+
+        // A run closed by the close box proposes no price.
+        QTimer::singleShot(0, &production, [&] {
+            production.bPProduce->click();
+            production.close();
+        });
+        production.Execute();
+        QCOMPARE(controller.Company()->Produced, 1000); // the largest run, shown on opening
+        QCOMPARE(proposed.count(), 0);
+        QCOMPARE(cleared.count(), 3);
+        QVERIFY(prompter.boxes().isEmpty());
+    }
+
+    // The real start-up, then the bank's shortcut.
+    void aClosedBankKeepsItsWindowShut() {
+        ScriptedPrompter prompter(ScriptedPrompter::OnUnexpected::AnswerNo);
+        SilentSound sound;
+        NullHelp help;
+        RandomSource random(7);
+        Services services{
+            prompter,          sound, help, random, GameFolder(QStringLiteral(ZORVICK_GAME_DIR)),
+            QDate(2026, 3, 17)};
+        TManage manage(services);
+        QStringList seen;
+        QTimer poll;
+        // Answers each modal window of the start-up as it comes.
+        connect(&poll, &QTimer::timeout, &manage, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || !w->isVisible() || seen.contains(w->objectName() + w->windowTitle()))
+                return;
+            seen.append(w->objectName() + w->windowTitle());
+            if (w->objectName() == "splash") {
+                QTest::keyClick(w, Qt::Key_Space);
+            } else if (auto* count = qobject_cast<PlayerCountDialog*>(w)) {
+                QTest::keyClicks(count->eCount, "2");
+                count->bOK->click();
+            } else if (auto* entry = qobject_cast<PlayerEntryDialog*>(w)) {
+                QTest::keyClicks(entry->eTitle, "F");
+                QTest::keyClicks(entry->ePlayerName, "M");
+                entry->bOK->click();
+            }
+        });
+        poll.start(2);
+        QCOMPARE(manage.Start(), int(TManage::StartOk));
+        poll.stop();
+        manage.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&manage));
+
+        bool opened = false;
+        auto seeBank = [&] {
+            QTimer::singleShot(0, manage.fLoans, [&] {
+                opened = manage.fLoans->isVisible();
+                manage.fLoans->close();
+            });
+            QTest::keyClick(manage.eProd, Qt::Key_B, Qt::ControlModifier);
+            QCoreApplication::processEvents(); // the check runs even when nothing opened
+        };
+        seeBank();
+        QVERIFY(opened);
+        // The next player's turn begins with the bank closed: button and shortcut are shut.
+        manage.Game().Scenario.BankOpen = false;
+        manage.bEndTurnClick();
+        QVERIFY(!manage.bbBankTrade->isEnabled());
+        seeBank();
+        QVERIFY(!opened);
+        QVERIFY(prompter.boxes().isEmpty());
+    }
+};
+
+QTEST_MAIN(FinanceWindowsTest)
+#include "FinanceWindowsTest.moc"

@@ -1,0 +1,105 @@
+// The accountant's fax window and the gauge library's window, headless.
+#include "external/StatisticsLibrary.h"
+#include "reports/TfManReport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs the check in the next modal loop; the loop is ended after it even when a check
+// failed, so a broken window cannot hang the test.
+void inModal(const std::function<void(QWidget*)>& check) {
+    QTimer::singleShot(0, qApp, [check] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        check(modal);
+        if (modal->isVisible())
+            modal->close();
+    });
+}
+
+QString text(QWidget* window, const char* label) {
+    return window->findChild<QLabel*>(label)->text();
+}
+
+// Whether column x of the gauge's bar is column x of the named picture of the library.
+bool barShows(QWidget* gauge, int x, const char* picture) {
+    const QImage bar =
+        gauge->findChild<QLabel*>("iBar")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage source = QImage(QStringLiteral(":/zorvick-statistics/%1.bmp").arg(picture))
+                              .convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        if (bar.pixel(x, y) != source.pixel(x, y))
+            return false;
+    return !source.isNull();
+}
+
+} // namespace
+
+class ReportWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void faxWindowClosesOnEnterOrAClickAnywhere() {
+        TfManReport w;
+        w.SetLines(QStringList(31, QStringLiteral("строка")));
+        QCOMPARE(w.size(), QSize(361, 16 * 31));
+        QCOMPARE(w.mGood->geometry(), w.rect());
+        const std::function<void()> closers[] = {
+            [&] { QTest::keyClick(w.mGood, Qt::Key_Return); },
+            [&] { QTest::mouseClick(w.mGood->viewport(), Qt::LeftButton); },
+            [&] { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(5, 5)); },
+        };
+        for (const auto& close : closers) {
+            inModal([&](QWidget*) { close(); });
+            QCOMPARE(w.exec(), int(QDialog::Accepted));
+        }
+        inModal([&](QWidget*) {
+            QTest::mouseClick(w.mGood->viewport(), Qt::RightButton);
+            QVERIFY(w.isVisible());
+        });
+        QCOMPARE(w.exec(), int(QDialog::Rejected));
+    }
+
+    void gaugeShowsTheFiguresAndPaintsTheBarToThePercentage() {
+        inModal([](QWidget* gauge) {
+            QCOMPARE(gauge->objectName(), QStringLiteral("fStatisticsGauge"));
+            QCOMPARE(gauge->windowTitle(), QStringLiteral("Персонал"));
+            QCOMPARE(text(gauge, "lMaxLabel") + text(gauge, "lMaxValue"),
+                     QStringLiteral("Максимум40"));
+            QCOMPARE(text(gauge, "lCurLabel") + text(gauge, "lCurValue"),
+                     QStringLiteral("Сейчас30"));
+            QCOMPARE(text(gauge, "lPercent"), QStringLiteral("75%"));
+            // 75 steps of two pixels in colour, the rest grey.
+            QVERIFY(barShows(gauge, 0, "CWORKER"));
+            QVERIFY(barShows(gauge, 149, "CWORKER"));
+            QVERIFY(barShows(gauge, 150, "BWWORKER"));
+            QVERIFY(barShows(gauge, 199, "BWWORKER"));
+            QTest::keyClick(gauge, Qt::Key_Escape);
+            QVERIFY(!gauge->isVisible());
+        });
+        ShowStatistics(75, 40, 30, "Максимум", "Сейчас", "CWORKER", "BWWORKER", "Персонал", 1, 1,
+                       0);
+
+        // Money, without the percentage; beyond 100 % the whole bar is colour.
+        inModal([](QWidget* gauge) {
+            QCOMPARE(text(gauge, "lMaxValue") + text(gauge, "lCurValue"),
+                     QStringLiteral("300000$450000$"));
+            QVERIFY(!gauge->findChild<QLabel*>("lPercent")->isVisible());
+            QVERIFY(barShows(gauge, 199, "CRESEARCH"));
+            gauge->findChild<QPushButton*>("bClose")->click();
+            QVERIFY(!gauge->isVisible());
+        });
+        ShowStatistics(150, 300000, 450000, "", "", "cresearch", "bwresearch", "Исследование", 0, 0,
+                       1);
+    }
+};
+
+QTEST_MAIN(ReportWindowsTest)
+#include "ReportWindowsTest.moc"

@@ -1,0 +1,122 @@
+#include "Simulator.h"
+#include "SeatActions.h"
+#include "Strategies.h"
+#include "game/TGameController.h"
+#include "platform/NullHelp.h"
+#include "platform/RandomSource.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/SilentSound.h"
+
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+namespace {
+
+SimOptions options(const QString& players, std::int32_t games) {
+    SimOptions o;
+    o.players = players.split(',');
+    o.folder = ZORVICK_GAME_DIR;
+    o.scenario = "calm.scn";
+    o.games = games;
+    o.seed = 7;
+    return o;
+}
+
+TEST(Simulator, SameSeedSameResultsAndCsv) {
+    const Simulator sim(options("proposed,undercutter,researcher,passive", 6));
+    QString csv1, csv2;
+    QTextStream s1(&csv1), s2(&csv2);
+    const QString first = sim.Summary(sim.Run(&s1));
+    const QString second = sim.Summary(sim.Run(&s2));
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(csv1, csv2);
+    EXPECT_TRUE(csv1.startsWith("game,week,seat,strategy,money\n1,1,"));
+    SimOptions other = options("proposed,undercutter,researcher,passive", 6);
+    other.seed = 8;
+    EXPECT_NE(Simulator(other).Summary(Simulator(other).Run()), QString()) << "runs";
+}
+
+TEST(Simulator, PassiveAndSpoilerAreRuined) {
+    const Simulator sim(options("passive,spoiler,proposed", 2));
+    for (const GameResult& r : sim.Run()) {
+        EXPECT_GT(r.ruinedWeek[0], 0);
+        EXPECT_GT(r.ruinedWeek[1], 0);
+    }
+}
+
+TEST(Simulator, OptionsAreChecked) {
+    EXPECT_NE(Simulator::Check(options("proposed", 1)), QString());
+    EXPECT_TRUE(Simulator::Check(options("proposed,dreamer", 1)).contains("dreamer"));
+    SimOptions missing = options("proposed,passive", 1);
+    missing.scenario = "none.scn";
+    EXPECT_NE(Simulator::Check(missing), QString());
+    EXPECT_EQ(Simulator::Check(options("proposed,passive", 1)), QString());
+}
+
+// One seat of a two-firm game in an empty folder (the default economy).
+struct Seat {
+    Seat() {
+        controller.StartCalendar();
+        controller.BeginSetup(2);
+        controller.AddPlayer("A", "A", 0);
+        controller.AddPlayer("B", "B", 0);
+        controller.FinishSetup();
+    }
+    Decision play(const QString& name, const std::vector<MarketRow>& rows = {}) {
+        const SeatView view{*controller.Company(), controller.Game().Scenario, 1, 2, rows};
+        return MakeStrategy(name)->Play(view, actions);
+    }
+    TZorvick& firm() { return *controller.Company(); }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter{ScriptedPrompter::OnUnexpected::AnswerNo};
+    SilentSound sound;
+    NullHelp help;
+    RandomSource random{1};
+    Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate(2026, 1, 5)};
+    TGameController controller{services};
+    SeatActions actions{controller, prompter};
+};
+
+TEST(Strategies, ProposedStaffsBorrowsProducesAndOffersAtTheProposedPrice) {
+    Seat s;
+    const Decision d = s.play("proposed");
+    EXPECT_EQ(s.firm().Industries[0].Buildings[0].UpdateWorkers(), 40);
+    EXPECT_EQ(s.firm().Produced, 1000);
+    EXPECT_GT(s.firm().Debt, 0);
+    EXPECT_EQ(d.offer, 1000);
+    // (cost of a suit of the run + 40) x 1.5, whole dollars.
+    const float unit = s.actions.UnitCost(1000);
+    EXPECT_FLOAT_EQ(d.price, std::round((unit + 40) * 1.5f));
+    EXPECT_FALSE(s.controller.ProductionAllowed());
+}
+
+TEST(Strategies, UndercutterAsksBelowTheCheapestRivalButNotBelowCost) {
+    Seat s;
+    const Decision high = s.play("undercutter", {{800, 90, false}, {500, 120, true}});
+    EXPECT_EQ(high.price, 85); // 5 % below 90
+    Seat t;
+    const Decision low = t.play("undercutter", {{800, 20, false}});
+    EXPECT_FLOAT_EQ(low.price, std::ceil(t.actions.UnitCost(1000) + 40));
+}
+
+TEST(Strategies, PassiveDoesNothingAndSpoilerOffersOneSuitAtOneDollar) {
+    Seat s;
+    const Decision none = s.play("passive");
+    EXPECT_EQ(none.offer, 0);
+    EXPECT_EQ(s.firm().Money, 30000);
+    const Decision spoil = s.play("spoiler");
+    EXPECT_EQ(spoil.offer, 1);
+    EXPECT_EQ(spoil.price, 1);
+    EXPECT_EQ(s.firm().Produced, 1);
+}
+
+TEST(Strategies, ResearcherPaysTheLargestResearchPayment) {
+    Seat s;
+    s.play("researcher");
+    EXPECT_EQ(s.firm().ResearchInvest, 100000);
+    EXPECT_FALSE(s.controller.ResearchInvestAllowed());
+}
+
+} // namespace

@@ -1,0 +1,247 @@
+#include "Simulator.h"
+
+#include "SeatActions.h"
+#include "Strategies.h"
+#include "game/TGameController.h"
+#include "platform/NullHelp.h"
+#include "platform/Prompter.h"
+#include "platform/RandomSource.h"
+#include "platform/SilentSound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// Every question is answered Yes (the smaller quantity offered is taken); the
+// strategies ask for what they can have, so few boxes come up at all.
+class SimPrompter : public Prompter {
+public:
+    bool show(Kind, const QString&, const QString&) override { return true; }
+};
+
+// Each game its own stream of random numbers, however many games are run.
+std::uint64_t gameSeed(std::uint64_t seed, std::int32_t index) {
+    std::uint64_t z = seed * 0x9E3779B97F4A7C15ull + std::uint64_t(index) + 1;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+QString typed(float value) {
+    return QString::number(double(value), 'f', 2);
+}
+
+// Percentile of sorted values, nearest rank.
+std::int32_t rank(const std::vector<std::int32_t>& sorted, double share) {
+    if (sorted.empty())
+        return 0;
+    const auto i = std::size_t(std::max(0.0, std::ceil(share * double(sorted.size())) - 1));
+    return sorted[std::min(i, sorted.size() - 1)];
+}
+
+QString percent(std::int64_t part, std::int64_t whole) {
+    return QString::number(whole ? 100.0 * double(part) / double(whole) : 0.0, 'f', 1) +
+           QStringLiteral(" %");
+}
+
+} // namespace
+
+QString Simulator::Check(const SimOptions& options) {
+    if (options.players.size() < 2 || options.players.size() > 10)
+        return QStringLiteral("--players names 2 to 10 strategies, separated by commas");
+    for (const QString& name : options.players)
+        if (!MakeStrategy(name))
+            return QStringLiteral("unknown strategy \"%1\"; the strategies are: %2")
+                .arg(name, StrategyNames().join(QStringLiteral(", ")));
+    if (options.games < 1)
+        return QStringLiteral("--games must be at least 1");
+    if (options.weeks < 1)
+        return QStringLiteral("--weeks must be at least 1");
+    const QDir scenarios(options.folder + QStringLiteral("/scenarios"));
+    if (!options.scenario.isEmpty() && !QFileInfo(scenarios.filePath(options.scenario)).isFile())
+        return QStringLiteral("no scenario \"%1\" in %2").arg(options.scenario, scenarios.path());
+    return {};
+}
+
+Simulator::Simulator(SimOptions options) : options_(std::move(options)) {
+    gameFolder_ = options_.folder;
+    // One scenario only: the game chooses among the files of a folder that holds just it.
+    if (!options_.scenario.isEmpty()) {
+        onlyScenario_ = std::make_shared<QTemporaryDir>();
+        gameFolder_ = onlyScenario_->path();
+        QDir(gameFolder_).mkdir(QStringLiteral("scenarios"));
+        QFile::copy(
+            QDir(options_.folder + QStringLiteral("/scenarios")).filePath(options_.scenario),
+            gameFolder_ + QStringLiteral("/scenarios/") + options_.scenario);
+    }
+    for (const QString& name : options_.players) {
+        const auto same = options_.players.count(name);
+        if (same == 1) {
+            seatNames_ << name;
+        } else {
+            std::int32_t k = 1;
+            while (seatNames_.contains(name + QLatin1Char('#') + QString::number(k)))
+                ++k;
+            seatNames_ << name + QLatin1Char('#') + QString::number(k);
+        }
+    }
+}
+
+GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
+    SimPrompter prompter;
+    SilentSound sound;
+    NullHelp help;
+    RandomSource random(gameSeed(options_.seed, index));
+    Services services{prompter, sound, help, random, GameFolder(gameFolder_), QDate(2026, 1, 5)};
+    TGameController controller(services);
+
+    const auto seats = std::int32_t(options_.players.size());
+    controller.StartCalendar();
+    controller.BeginSetup(seats);
+    std::vector<std::unique_ptr<Strategy>> strategies;
+    for (std::int32_t s = 0; s < seats; ++s)
+        strategies.push_back(
+            MakeStrategy(options_.players[s], gameSeed(options_.seed + 1, index * 16 + s)));
+    // The seats take turns at moving first.
+    for (std::int32_t p = 0; p < seats; ++p) {
+        const QString& name = seatNames_[(p + index) % seats];
+        controller.AddPlayer(name, name, 0);
+    }
+    controller.FinishSetup();
+
+    std::unordered_map<const TZorvick*, std::int32_t> seatOf;
+    for (std::int32_t p = 0; p < seats; ++p)
+        seatOf[controller.Game().Players[std::size_t(p)].get()] = (p + index) % seats;
+
+    GameResult result;
+    result.ruinedWeek.assign(std::size_t(seats), 0);
+    // The last market report, as every player reads it.
+    std::vector<std::pair<const TZorvick*, MarketRow>> report;
+    QObject::connect(&controller, &TGameController::marketReportReady, [&] {
+        ++result.weeks;
+        std::vector<bool> present(std::size_t(seats), false);
+        report.clear();
+        for (const auto& firm : controller.Game().Players) {
+            const std::int32_t seat = seatOf.at(firm.get());
+            present[std::size_t(seat)] = true;
+            report.push_back({firm.get(), MarketRow{firm->Sold, firm->Price, false}});
+            if (csv)
+                *csv << index + 1 << ',' << result.weeks << ',' << seat + 1 << ','
+                     << seatNames_[seat] << ',' << QString::number(double(firm->Money), 'f', 2)
+                     << '\n';
+        }
+        for (std::int32_t s = 0; s < seats; ++s)
+            if (!present[std::size_t(s)] && result.ruinedWeek[std::size_t(s)] == 0)
+                result.ruinedWeek[std::size_t(s)] = result.weeks;
+    });
+
+    SeatActions actions(controller, prompter);
+    std::vector<MarketRow> rows;
+    const auto& players = controller.Game().Players;
+    while (result.weeks < options_.weeks && players.size() > 1) {
+        TZorvick* firm = controller.Company();
+        Decision decision;
+        // A ruined firm plays its last turn with its controls locked.
+        if (!controller.ControlsLocked()) {
+            rows.clear();
+            for (const auto& [owner, row] : report)
+                rows.push_back({row.sold, row.price, owner == firm});
+            const SeatView view{*firm, controller.Game().Scenario, result.weeks,
+                                std::int32_t(players.size()), rows};
+            decision = strategies[std::size_t(seatOf.at(firm))]->Play(view, actions);
+            // The board's edits: the offer is capped by the stock, advertising by the money.
+            const QString offer = QString::number(decision.offer);
+            const QString advertising = typed(decision.advertising);
+            const auto offerShown = controller.ProdChanged(offer).replacement.value_or(offer);
+            const auto advShown =
+                controller.AdvExpChanged(advertising).replacement.value_or(advertising);
+            if (controller.EndMove(offerShown, typed(decision.price), advShown) !=
+                TGameController::MoveResult::Ended)
+                break;
+        } else if (controller.EndMove(QStringLiteral("0"), QStringLiteral("0"),
+                                      QStringLiteral("0")) != TGameController::MoveResult::Ended) {
+            break;
+        }
+    }
+    result.ended = players.size() <= 1;
+    if (players.size() == 1)
+        result.winner = seatOf.at(players.front().get());
+    return result;
+}
+
+std::vector<GameResult> Simulator::Run(QTextStream* csv,
+                                       const std::function<void(std::int32_t)>& progress) const {
+    if (csv)
+        *csv << "game,week,seat,strategy,money\n";
+    std::vector<GameResult> results;
+    results.reserve(std::size_t(options_.games));
+    for (std::int32_t g = 0; g < options_.games; ++g) {
+        results.push_back(PlayGame(g, csv));
+        if (progress)
+            progress(g + 1);
+    }
+    return results;
+}
+
+QString Simulator::Summary(const std::vector<GameResult>& results) const {
+    const auto games = std::int64_t(results.size());
+    const auto seats = std::int32_t(seatNames_.size());
+    std::vector<std::int32_t> endWeeks;
+    std::int64_t noWinner = 0;
+    const auto seatCount = std::size_t(seats);
+    std::vector<std::int64_t> wins(seatCount, 0);
+    std::vector<std::vector<std::int32_t>> ruined(seatCount);
+    for (const GameResult& r : results) {
+        if (r.ended) {
+            endWeeks.push_back(r.weeks);
+            if (r.winner < 0)
+                ++noWinner;
+        }
+        if (r.winner >= 0)
+            ++wins[std::size_t(r.winner)];
+        for (std::int32_t s = 0; s < seats; ++s)
+            if (r.ruinedWeek[std::size_t(s)] > 0)
+                ruined[std::size_t(s)].push_back(r.ruinedWeek[std::size_t(s)]);
+    }
+    std::sort(endWeeks.begin(), endWeeks.end());
+
+    QString out;
+    QTextStream s(&out);
+    s << "players: " << options_.players.join(QLatin1Char(',')) << '\n';
+    s << "scenario: "
+      << (options_.scenario.isEmpty() ? QStringLiteral("any (as the game chooses)")
+                                      : options_.scenario)
+      << '\n';
+    s << "games: " << games << ", seed " << options_.seed << ", at most " << options_.weeks
+      << " weeks\n";
+    s << "ended: " << endWeeks.size() << " (" << percent(std::int64_t(endWeeks.size()), games)
+      << "), with a winner " << std::int64_t(endWeeks.size()) - noWinner << ", every firm ruined "
+      << noWinner << '\n';
+    if (!endWeeks.empty())
+        s << "weeks to the end: median " << rank(endWeeks, 0.5) << ", 10 % " << rank(endWeeks, 0.1)
+          << ", 90 % " << rank(endWeeks, 0.9) << ", min " << endWeeks.front() << ", max "
+          << endWeeks.back() << '\n';
+    s << "seat                 wins            ruined          ruin week (median, min)\n";
+    for (std::int32_t k = 0; k < seats; ++k) {
+        auto& weeks = ruined[std::size_t(k)];
+        std::sort(weeks.begin(), weeks.end());
+        s << qSetFieldWidth(21) << Qt::left << seatNames_[k] << qSetFieldWidth(16)
+          << QString::number(wins[std::size_t(k)]) + QStringLiteral(" ") +
+                 percent(wins[std::size_t(k)], games)
+          << QString::number(weeks.size()) + QStringLiteral(" ") +
+                 percent(std::int64_t(weeks.size()), games)
+          << qSetFieldWidth(0);
+        if (!weeks.empty())
+            s << rank(weeks, 0.5) << ", " << weeks.front();
+        else
+            s << '-';
+        s << '\n';
+    }
+    return out;
+}

@@ -1,0 +1,87 @@
+// zorvick-sim: plays many whole games headless through the game controller, each
+// seat driven by a strategy, and prints how they ended. See docs/balance.md.
+
+#include "Simulator.h"
+#include "Strategies.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char* const Usage =
+    "usage: zorvick-sim --players NAME,NAME[,...] [--scenario FILE.scn] [--games N]\n"
+    "                   [--seed N] [--weeks N] [--csv FILE] [--folder DIR]\n"
+    "Plays N whole games (1000) of at most --weeks weeks (52) through the game's\n"
+    "controller, one strategy a seat, and prints how many ended, after how many weeks\n"
+    "and who won. Without --scenario the game chooses among the folder's scenarios.\n"
+    "--csv writes every firm's money after every week. --folder is the game folder\n"
+    "(the program's own by default). Strategies: ";
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "zorvick-sim: %s\n", qPrintable(message));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    SimOptions options;
+    options.folder = QCoreApplication::applicationDirPath();
+    QString csvPath;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::printf("%s%s.\n", Usage, qPrintable(StrategyNames().join(QStringLiteral(", "))));
+            return 0;
+        }
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("%1 needs a value (see --help)").arg(arg));
+        const QString value = args[++i];
+        bool ok = true;
+        if (arg == QLatin1String("--players"))
+            options.players = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        else if (arg == QLatin1String("--scenario"))
+            options.scenario = value;
+        else if (arg == QLatin1String("--games"))
+            options.games = value.toInt(&ok);
+        else if (arg == QLatin1String("--seed"))
+            options.seed = value.toULongLong(&ok);
+        else if (arg == QLatin1String("--weeks"))
+            options.weeks = value.toInt(&ok);
+        else if (arg == QLatin1String("--csv"))
+            csvPath = value;
+        else if (arg == QLatin1String("--folder"))
+            options.folder = value;
+        else
+            return fail(QStringLiteral("unknown option %1 (see --help)").arg(arg));
+        if (!ok)
+            return fail(QStringLiteral("%1 takes a whole number, not \"%2\"").arg(arg, value));
+    }
+    if (const QString problem = Simulator::Check(options); !problem.isEmpty())
+        return fail(problem);
+
+    QFile csvFile(csvPath);
+    QTextStream csvStream(&csvFile);
+    if (!csvPath.isEmpty() && !csvFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fail(QStringLiteral("cannot write %1").arg(csvPath));
+
+    const Simulator simulator(options);
+    // Progress only for a person watching; a redirected run stays quiet.
+    const bool terminal = isatty(fileno(stderr)) != 0;
+    const auto results =
+        simulator.Run(csvPath.isEmpty() ? nullptr : &csvStream, [&](std::int32_t done) {
+            if (terminal && (done % 50 == 0 || done == options.games))
+                std::fprintf(stderr, "\rgame %d of %d", done, options.games);
+        });
+    if (terminal)
+        std::fprintf(stderr, "\n");
+    csvStream.flush();
+    std::fputs(qPrintable(simulator.Summary(results)), stdout);
+    return 0;
+}
