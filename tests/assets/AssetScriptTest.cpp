@@ -1,5 +1,7 @@
 // Firms built from the board through the script driver: land, storage space,
 // workshop area, machines, workers and raw materials, then a week played.
+#include "tests/common/ScriptRun.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,41 +9,11 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
-QList<QJsonObject> run(const QStringList& script) {
-    QProcess driver;
-    driver.start(ZORVICK_SCRIPT, {});
-    EXPECT_TRUE(driver.waitForStarted());
-    driver.write(script.join('\n').toUtf8() + '\n');
-    driver.closeWriteChannel();
-    EXPECT_TRUE(driver.waitForFinished(120000));
-    QList<QJsonObject> out;
-    for (const QByteArray& line : driver.readAllStandardOutput().split('\n'))
-        if (!line.trimmed().isEmpty())
-            out.append(QJsonDocument::fromJson(line).object());
-    return out;
-}
-
-QList<QJsonObject> withKey(const QList<QJsonObject>& lines, const char* key) {
-    QList<QJsonObject> out;
-    for (const QJsonObject& o : lines)
-        if (o.contains(key))
-            out.append(o[key].toObject());
-    return out;
-}
-
-QStringList errorsOf(const QList<QJsonObject>& lines) {
-    QStringList out;
-    for (const QJsonObject& o : lines)
-        if (o.contains("error"))
-            out.append(o["error"].toString());
-    return out;
-}
+using ScriptRun::errorsOf;
+using ScriptRun::run;
+constexpr auto withKey = ScriptRun::linesOf;
 
 // The texts read of a control, in order.
 QStringList readsOf(const QList<QJsonObject>& lines, const QString& name) {

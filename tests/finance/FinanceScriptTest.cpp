@@ -1,6 +1,8 @@
 // Two weeks played from the board through the script driver: a loan, workers, raw
 // materials, a run priced by the production window, sales, the repayment, research
 // and design, and a run closed by the close box, which proposes nothing.
+#include "tests/common/ScriptRun.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,33 +11,10 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
-QList<QJsonObject> run(const QStringList& script) {
-    QProcess driver;
-    driver.start(ZORVICK_SCRIPT, {});
-    EXPECT_TRUE(driver.waitForStarted());
-    driver.write(script.join('\n').toUtf8() + '\n');
-    driver.closeWriteChannel();
-    EXPECT_TRUE(driver.waitForFinished(120000));
-    QList<QJsonObject> out;
-    for (const QByteArray& line : driver.readAllStandardOutput().split('\n'))
-        if (!line.trimmed().isEmpty())
-            out.append(QJsonDocument::fromJson(line).object());
-    return out;
-}
-
-QList<QJsonObject> all(const QList<QJsonObject>& lines, const char* key) {
-    QList<QJsonObject> out;
-    for (const QJsonObject& o : lines)
-        if (o.contains(key))
-            out.append(o[key].toObject());
-    return out;
-}
+using ScriptRun::run;
+constexpr auto all = ScriptRun::linesOf;
 
 // The reads of a control, named alone or with its window ("FPTrade.bPProduce").
 QList<QJsonObject> reads(const QList<QJsonObject>& lines, const QString& name) {

@@ -1,5 +1,7 @@
 // The mailbox and the telephone played end to end through the script driver: the
 // letters of a settled week read and deleted, and the whole telephone conversation.
+#include "tests/common/ScriptRun.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,34 +9,10 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
-QList<QJsonObject> run(const QStringList& script) {
-    QProcess driver;
-    driver.start(ZORVICK_SCRIPT, {});
-    EXPECT_TRUE(driver.waitForStarted());
-    driver.write(script.join('\n').toUtf8() + '\n');
-    driver.closeWriteChannel();
-    EXPECT_TRUE(driver.waitForFinished(90000));
-    QList<QJsonObject> out;
-    for (const QByteArray& line : driver.readAllStandardOutput().split('\n'))
-        if (!line.trimmed().isEmpty())
-            out.append(QJsonDocument::fromJson(line).object());
-    return out;
-}
-
-// Every output line of one kind, in order.
-QList<QJsonObject> linesOf(const QList<QJsonObject>& out, const char* key) {
-    QList<QJsonObject> lines;
-    for (const QJsonObject& o : out)
-        if (o.contains(key))
-            lines.append(o[key].toObject());
-    return lines;
-}
+using ScriptRun::linesOf;
+using ScriptRun::run;
 
 // The reads of one control, in order.
 QList<QJsonObject> readsOf(const QList<QJsonObject>& out, const QString& name) {

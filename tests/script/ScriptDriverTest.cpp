@@ -1,3 +1,5 @@
+#include "tests/common/ScriptRun.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -5,49 +7,11 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-// Failures print texts, not bytes.
-void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
-// Runs the driver on a script and returns its output lines.
-QList<QJsonObject> run(const QStringList& script, int* exitCode = nullptr) {
-    QProcess driver;
-    driver.start(ZORVICK_SCRIPT, {});
-    EXPECT_TRUE(driver.waitForStarted());
-    driver.write(script.join('\n').toUtf8() + '\n');
-    driver.closeWriteChannel();
-    EXPECT_TRUE(driver.waitForFinished(60000));
-    if (exitCode)
-        *exitCode = driver.exitCode();
-    QList<QJsonObject> out;
-    for (const QByteArray& line : driver.readAllStandardOutput().split('\n')) {
-        if (line.trimmed().isEmpty())
-            continue;
-        const QJsonDocument doc = QJsonDocument::fromJson(line);
-        EXPECT_TRUE(doc.isObject()) << line.toStdString();
-        out.append(doc.object());
-    }
-    return out;
-}
-
-QList<QJsonObject> withKey(const QList<QJsonObject>& lines, const char* key) {
-    QList<QJsonObject> out;
-    for (const QJsonObject& o : lines)
-        if (o.contains(key))
-            out.append(o[key].toObject());
-    return out;
-}
-
-QStringList errorsOf(const QList<QJsonObject>& lines) {
-    QStringList out;
-    for (const QJsonObject& o : lines)
-        if (o.contains("error"))
-            out.append(o["error"].toString());
-    return out;
-}
+using ScriptRun::errorsOf;
+using ScriptRun::run;
+constexpr auto withKey = ScriptRun::linesOf;
 
 QJsonObject readOf(const QList<QJsonObject>& lines, const QString& name) {
     for (const QJsonObject& r : withKey(lines, "read"))
