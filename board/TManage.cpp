@@ -520,12 +520,16 @@ void TManage::bEndTurnClick() {
 }
 
 void TManage::showMarketReport() {
+    // The windows are made by Start; a board used without it has no report to show.
+    if (!fReport)
+        return;
     fReport->SetLines(controller_.MarketReportLines());
     fReport->exec();
 }
 
 void TManage::miGeneralClick() {
-    fReport->exec();
+    if (fReport)
+        fReport->exec();
 }
 
 void TManage::miSelfClick() {

@@ -554,6 +554,15 @@ private slots:
         QCOMPARE(m.lCurMon->text(), QStringLiteral("Капитал: 513$"));
         QCOMPARE(imageOf(m.MImage), m.ILFaces[2].toImage());
         QCOMPARE(m.Game().Players[1]->StartTurnMoney, 512.5f);
+
+        // A name too long for its label is written smaller, whole, never cut.
+        const QString longName = QStringLiteral("Мария Ивановна Петрова");
+        m.Game().Players[0]->PlayerName = longName;
+        m.Controller().EndMove("0", "0", "0");
+        QCOMPARE(m.lName->text(), longName);
+        QCOMPARE(m.lName->toolTip(), longName);
+        QVERIFY(m.lName->font().pixelSize() < m.font().pixelSize());
+        QVERIFY(QFontMetrics(m.lName->font()).horizontalAdvance(longName) <= m.lName->width());
     }
 
     void labelTextFailureKeepsTheCallersText() {
