@@ -13,6 +13,7 @@
 #include "platform/RandomSource.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/SilentSound.h"
+#include "tests/common/StartBoard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -242,29 +243,7 @@ private slots:
         RandomSource random(7);
         Services services{prompter, sound, help, random, GameFolder(gameDir), QDate(2026, 3, 17)};
         TManage manage(services);
-        QStringList seen;
-        std::function<void(QWidget*)> next;
-        QTimer poll;
-        // Answers each modal window of the start-up as it comes.
-        connect(&poll, &QTimer::timeout, &manage, [&] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w || !w->isVisible() || seen.contains(w->objectName() + w->windowTitle()))
-                return;
-            seen.append(w->objectName() + w->windowTitle());
-            if (w->objectName() == "splash") {
-                QTest::keyClick(w, Qt::Key_Space);
-            } else if (auto* count = qobject_cast<PlayerCountDialog*>(w)) {
-                QTest::keyClicks(count->eCount, "2");
-                count->bOK->click();
-            } else if (auto* entry = qobject_cast<PlayerEntryDialog*>(w)) {
-                QTest::keyClicks(entry->eTitle, "F");
-                QTest::keyClicks(entry->ePlayerName, "M");
-                entry->bOK->click();
-            }
-        });
-        poll.start(2);
-        QCOMPARE(manage.Start(), int(TManage::StartOk));
-        poll.stop();
+        QCOMPARE(startTwoPlayerBoard(manage), int(TManage::StartOk));
         manage.show();
         QVERIFY(QTest::qWaitForWindowExposed(&manage));
 
