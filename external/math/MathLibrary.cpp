@@ -37,13 +37,18 @@
 // between calls any number of games may share the library.
 //
 // The constants are calibrated with the balance simulator (tools/zorvick-sim, figures
-// and commands in docs/balance.md). B sets how many buyers there are: at B = 1100,
-// k = 1 and two firms asking 100 $, about 1100 suits sell a week, the output of one
-// full workshop, not of two. So firms must compete for buyers and a firm that sells
-// too dear or makes more than it sells loses money and is ruined in the end, while
-// two fair firms still last well past twenty weeks on their credit. (At B = 1750
-// every full workshop sold out at the proposed price and earned about 23000 $ a week,
-// so no game ever ended.) P0, S, the advertising and design constants are unchanged.
+// and commands in docs/balance.md), so that games end: a market of four firms holds
+// M = k 650 2 2^0.5, about 1840 customers at k = 1, fewer than two full workshops
+// make, and each firm that leaves gives its rivals more of the market (it grows only
+// with the square root of the firm count). Firms that price or advertise worse lose
+// money and are ruined one after another; two equal firms at the proposed price lose
+// slowly and last past twenty weeks on their credit. O = 0.5 sends most buyers of a
+// sold-out or silent firm to its rivals rather than out of the market, so the firm
+// left standing recovers. S = 44 makes a 5 % cheaper suit worth about 10 % more
+// appeal: price matters, but an undercutter pays for its share in margin, and
+// advertising (weight 0.35) can make up for a dearer suit without dominating.
+// (At B = 1750, S = 50, O = 1 and growth 0.8 every full workshop sold out at the
+// proposed price and earned about 23000 $ a week, so no game ever ended.)
 //
 // The logarithms give advertising and design diminishing returns without a
 // ceiling; the exponential makes demand fall strictly with the price until the
@@ -62,14 +67,14 @@
 namespace {
 
 constexpr double kReferencePrice = 100; // P0: a fair price for a suit at the start
-constexpr double kPriceScale = 50;      // S: dollars that cut a firm's appeal by e
+constexpr double kPriceScale = 44;      // S: dollars that cut a firm's appeal by e
 constexpr double kAdvertisingScale = 1000;
-constexpr double kAdvertisingWeight = 0.5;
+constexpr double kAdvertisingWeight = 0.35;
 constexpr double kDesignScale = 5000;
 constexpr double kDesignWeight = 0.15;
-constexpr double kOutsideAppeal = 1; // O
-constexpr double kBaseDemand = 1100; // B: customers per firm of two at k = 1
-constexpr double kMarketGrowth = 0.8;
+constexpr double kOutsideAppeal = 0.5; // O
+constexpr double kBaseDemand = 650;    // B: customers per firm of two at k = 1
+constexpr double kMarketGrowth = 0.5;
 
 // Money and amounts from the game: a value that is not a sensible quantity
 // counts as nothing; infinity is held at the largest float so products stay finite.

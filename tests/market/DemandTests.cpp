@@ -401,17 +401,27 @@ TEST(DemandCalibration, ThreefoldPriceLosesMostBuyers) {
     EXPECT_LT(m.demand(0), fair / 4);
 }
 
-TEST(DemandCalibration, MarketGrowsWithTheFirmsInTheGame) {
-    double lowest = 1e30, highest = 0, lastTotal = 0;
+// More firms bring more buyers, but fewer than they can serve: every firm that
+// leaves gives the others more of the market, so the last ones standing recover.
+TEST(DemandCalibration, MarketGrowsWithTheFirmsButEachFirmsShareFalls) {
+    double lastEach = 1e30, lastTotal = 0;
     for (int firms = 2; firms <= 10; ++firms) {
         const Market m = equalFirms(firms, 100, 1000);
         const double each = m.demand(firms - 1);
         EXPECT_GT(each * firms, lastTotal) << firms;
+        EXPECT_LT(each, lastEach) << firms;
         lastTotal = each * firms;
-        lowest = std::min(lowest, each);
-        highest = std::max(highest, each);
+        lastEach = each;
     }
-    EXPECT_LE(highest, 2 * lowest);
+}
+
+// A rival that runs dry or offers nothing sends most of its buyers to the others.
+TEST(DemandCalibration, ASilentRivalsBuyersMostlyGoToTheOthers) {
+    Market m = equalFirms(2, 100, 1000);
+    const double shared = m.demand(0);
+    m.offers[1].Amount = 0;
+    const double alone = m.demand(0);
+    EXPECT_GT(alone - shared, 0.5 * shared);
 }
 
 } // namespace

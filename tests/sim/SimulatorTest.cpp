@@ -7,6 +7,8 @@
 #include "platform/ScriptedPrompter.h"
 #include "platform/SilentSound.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -45,6 +47,29 @@ TEST(Simulator, PassiveAndSpoilerAreRuined) {
     }
 }
 
+// Each game seats distinct strategies of the pool; wins are counted per strategy.
+TEST(Simulator, MixedGamesDrawDistinctStrategies) {
+    SimOptions o = options("passive,proposed,undercutter,advertiser,spoiler", 12);
+    o.mix = 3;
+    const Simulator sim(o);
+    const auto results = sim.Run();
+    QSet<QString> seen;
+    for (const GameResult& r : results) {
+        ASSERT_EQ(r.seats.size(), 3);
+        EXPECT_EQ(QSet<QString>(r.seats.begin(), r.seats.end()).size(), 3);
+        for (const QString& name : r.seats)
+            EXPECT_TRUE(o.players.contains(name)) << name.toStdString();
+        seen.unite(QSet<QString>(r.seats.begin(), r.seats.end()));
+    }
+    EXPECT_EQ(seen.size(), 5);
+    const QString summary = sim.Summary(results);
+    EXPECT_EQ(summary, sim.Summary(sim.Run()));
+    EXPECT_TRUE(summary.contains("players: 3 drawn from passive,proposed,"))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QRegularExpression("\\npassive +\\d+ +0 0.0 %")))
+        << summary.toStdString();
+}
+
 TEST(Simulator, OptionsAreChecked) {
     EXPECT_NE(Simulator::Check(options("proposed", 1)), QString());
     EXPECT_TRUE(Simulator::Check(options("proposed,dreamer", 1)).contains("dreamer"));
@@ -52,6 +77,11 @@ TEST(Simulator, OptionsAreChecked) {
     missing.scenario = "none.scn";
     EXPECT_NE(Simulator::Check(missing), QString());
     EXPECT_EQ(Simulator::Check(options("proposed,passive", 1)), QString());
+    SimOptions mix = options("proposed,passive,spoiler", 1);
+    mix.mix = 4;
+    EXPECT_TRUE(Simulator::Check(mix).contains("--mix 4"));
+    mix.mix = 3;
+    EXPECT_EQ(Simulator::Check(mix), QString());
 }
 
 // One seat of a two-firm game in an empty folder (the default economy).
@@ -112,11 +142,44 @@ TEST(Strategies, PassiveDoesNothingAndSpoilerOffersOneSuitAtOneDollar) {
     EXPECT_EQ(s.firm().Produced, 1);
 }
 
-TEST(Strategies, ResearcherPaysTheLargestResearchPayment) {
+// Research is paid from money to spare only, never borrowed: 600000 $ of loans
+// would cost more in interest than better machines save.
+TEST(Strategies, ResearcherPaysOnlyWhatItHasToSpare) {
+    struct Case {
+        float money;
+        float paid;
+    };
+    for (const Case c : {Case{30000, 0}, Case{60000, 0}, Case{400000, 100000}}) {
+        Seat s;
+        s.firm().Money = c.money;
+        s.play("researcher");
+        EXPECT_EQ(s.firm().ResearchInvest, c.paid) << c.money;
+        EXPECT_EQ(s.controller.ResearchInvestAllowed(), c.paid == 0) << c.money;
+        EXPECT_EQ(s.firm().Produced, 1000) << c.money;
+    }
+}
+
+// A run cut short by a full store is priced as a full run, and advertising follows
+// last week's sales rather than the pile in stock.
+TEST(Strategies, ProposedPricesAFullStoreAsAFullRun) {
     Seat s;
-    s.play("researcher");
-    EXPECT_EQ(s.firm().ResearchInvest, 100000);
-    EXPECT_FALSE(s.controller.ResearchInvestAllowed());
+    TStorage& goods = s.firm().Industries[0].Storages[1];
+    goods.Load(goods.Size() * 100 - 300, s.prompter);
+    const Decision d = s.play("proposed", {{250, 90, true}, {700, 95, false}});
+    EXPECT_EQ(s.firm().Produced, 300);
+    EXPECT_FLOAT_EQ(d.price, std::round((s.actions.UnitCost(1000) + 40) * 1.5f));
+    EXPECT_EQ(d.offer, goods.Amount);
+    EXPECT_FLOAT_EQ(d.advertising, std::floor(0.03f * d.price * 250));
+}
+
+TEST(Strategies, BorrowerBuysTheMachinesItCanPayFor) {
+    Seat s;
+    s.play("borrower");
+    const auto machines = s.firm().Industries[0].Buildings[0].WorkPlaces.size();
+    EXPECT_GT(machines, 10u);
+    EXPECT_LE(machines, 20u);
+    EXPECT_GE(s.firm().Money, 0);
+    EXPECT_EQ(s.firm().Produced, std::int32_t(machines) * 100);
 }
 
 } // namespace

@@ -53,7 +53,11 @@ QString percent(std::int64_t part, std::int64_t whole) {
 } // namespace
 
 QString Simulator::Check(const SimOptions& options) {
-    if (options.players.size() < 2 || options.players.size() > 10)
+    if (options.mix != 0 && (options.mix < 2 || options.mix > 10))
+        return QStringLiteral("--mix seats 2 to 10 firms");
+    if (options.mix != 0 && options.players.size() < options.mix)
+        return QStringLiteral("--mix %1 draws from at least %1 strategies").arg(options.mix);
+    if (options.mix == 0 && (options.players.size() < 2 || options.players.size() > 10))
         return QStringLiteral("--players names 2 to 10 strategies, separated by commas");
     for (const QString& name : options.players)
         if (!MakeStrategy(name))
@@ -80,6 +84,8 @@ Simulator::Simulator(SimOptions options) : options_(std::move(options)) {
             QDir(options_.folder + QStringLiteral("/scenarios")).filePath(options_.scenario),
             gameFolder_ + QStringLiteral("/scenarios/") + options_.scenario);
     }
+    if (options_.mix > 0)
+        return;
     for (const QString& name : options_.players) {
         const auto same = options_.players.count(name);
         if (same == 1) {
@@ -93,6 +99,21 @@ Simulator::Simulator(SimOptions options) : options_(std::move(options)) {
     }
 }
 
+QStringList Simulator::seatsOf(std::int32_t index) const {
+    if (options_.mix == 0)
+        return seatNames_;
+    // Distinct strategies of the pool, drawn from the game's own seed.
+    QStringList pool = options_.players;
+    pool.removeDuplicates();
+    std::uint64_t state = gameSeed(options_.seed + 2, index);
+    QStringList seats;
+    while (seats.size() < options_.mix && !pool.isEmpty()) {
+        state = gameSeed(state, 0);
+        seats << pool.takeAt(qsizetype(state % std::uint64_t(pool.size())));
+    }
+    return seats;
+}
+
 GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
     SimPrompter prompter;
     SilentSound sound;
@@ -101,16 +122,17 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
     Services services{prompter, sound, help, random, GameFolder(gameFolder_), QDate(2026, 1, 5)};
     TGameController controller(services);
 
-    const auto seats = std::int32_t(options_.players.size());
+    const QStringList names = seatsOf(index);
+    const auto seats = std::int32_t(names.size());
     controller.StartCalendar();
     controller.BeginSetup(seats);
     std::vector<std::unique_ptr<Strategy>> strategies;
     for (std::int32_t s = 0; s < seats; ++s)
-        strategies.push_back(
-            MakeStrategy(options_.players[s], gameSeed(options_.seed + 1, index * 16 + s)));
+        strategies.push_back(MakeStrategy(names[s].section(QLatin1Char('#'), 0, 0),
+                                          gameSeed(options_.seed + 1, index * 16 + s)));
     // The seats take turns at moving first.
     for (std::int32_t p = 0; p < seats; ++p) {
-        const QString& name = seatNames_[(p + index) % seats];
+        const QString& name = names[(p + index) % seats];
         controller.AddPlayer(name, name, 0);
     }
     controller.FinishSetup();
@@ -121,6 +143,7 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
 
     GameResult result;
     result.ruinedWeek.assign(std::size_t(seats), 0);
+    result.seats = names;
     // The last market report, as every player reads it.
     std::vector<std::pair<const TZorvick*, MarketRow>> report;
     QObject::connect(&controller, &TGameController::marketReportReady, [&] {
@@ -132,9 +155,8 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
             present[std::size_t(seat)] = true;
             report.push_back({firm.get(), MarketRow{firm->Sold, firm->Price, false}});
             if (csv)
-                *csv << index + 1 << ',' << result.weeks << ',' << seat + 1 << ','
-                     << seatNames_[seat] << ',' << QString::number(double(firm->Money), 'f', 2)
-                     << '\n';
+                *csv << index + 1 << ',' << result.weeks << ',' << seat + 1 << ',' << names[seat]
+                     << ',' << QString::number(double(firm->Money), 'f', 2) << '\n';
         }
         for (std::int32_t s = 0; s < seats; ++s)
             if (!present[std::size_t(s)] && result.ruinedWeek[std::size_t(s)] == 0)
@@ -189,36 +211,36 @@ std::vector<GameResult> Simulator::Run(QTextStream* csv,
     return results;
 }
 
-QString Simulator::Summary(const std::vector<GameResult>& results) const {
+namespace {
+
+// The lines every summary starts with: options, how many games ended and when.
+void writeEnding(QTextStream& s, const SimOptions& options,
+                 const std::vector<GameResult>& results) {
     const auto games = std::int64_t(results.size());
-    const auto seats = std::int32_t(seatNames_.size());
     std::vector<std::int32_t> endWeeks;
     std::int64_t noWinner = 0;
-    const auto seatCount = std::size_t(seats);
-    std::vector<std::int64_t> wins(seatCount, 0);
-    std::vector<std::vector<std::int32_t>> ruined(seatCount);
+    std::int64_t earlyRuin = 0;
     for (const GameResult& r : results) {
         if (r.ended) {
             endWeeks.push_back(r.weeks);
             if (r.winner < 0)
                 ++noWinner;
         }
-        if (r.winner >= 0)
-            ++wins[std::size_t(r.winner)];
-        for (std::int32_t s = 0; s < seats; ++s)
-            if (r.ruinedWeek[std::size_t(s)] > 0)
-                ruined[std::size_t(s)].push_back(r.ruinedWeek[std::size_t(s)]);
+        const bool early = std::any_of(r.ruinedWeek.begin(), r.ruinedWeek.end(),
+                                       [](std::int32_t w) { return w > 0 && w < 20; });
+        earlyRuin += early ? 1 : 0;
     }
     std::sort(endWeeks.begin(), endWeeks.end());
-
-    QString out;
-    QTextStream s(&out);
-    s << "players: " << options_.players.join(QLatin1Char(',')) << '\n';
+    if (options.mix > 0)
+        s << "players: " << options.mix << " drawn from " << options.players.join(QLatin1Char(','))
+          << '\n';
+    else
+        s << "players: " << options.players.join(QLatin1Char(',')) << '\n';
     s << "scenario: "
-      << (options_.scenario.isEmpty() ? QStringLiteral("any (as the game chooses)")
-                                      : options_.scenario)
+      << (options.scenario.isEmpty() ? QStringLiteral("any (as the game chooses)")
+                                     : options.scenario)
       << '\n';
-    s << "games: " << games << ", seed " << options_.seed << ", at most " << options_.weeks
+    s << "games: " << games << ", seed " << options.seed << ", at most " << options.weeks
       << " weeks\n";
     s << "ended: " << endWeeks.size() << " (" << percent(std::int64_t(endWeeks.size()), games)
       << "), with a winner " << std::int64_t(endWeeks.size()) - noWinner << ", every firm ruined "
@@ -227,6 +249,73 @@ QString Simulator::Summary(const std::vector<GameResult>& results) const {
         s << "weeks to the end: median " << rank(endWeeks, 0.5) << ", 10 % " << rank(endWeeks, 0.1)
           << ", 90 % " << rank(endWeeks, 0.9) << ", min " << endWeeks.front() << ", max "
           << endWeeks.back() << '\n';
+    s << "a firm ruined before week 20: " << earlyRuin << " (" << percent(earlyRuin, games)
+      << ")\n";
+}
+
+} // namespace
+
+// By strategy: how often it won and was ruined in the games it sat in.
+QString Simulator::mixSummary(const std::vector<GameResult>& results) const {
+    QStringList strategies = options_.players;
+    strategies.removeDuplicates();
+    std::vector<std::int64_t> played(std::size_t(strategies.size()), 0);
+    std::vector<std::int64_t> wins(played.size(), 0);
+    std::vector<std::vector<std::int32_t>> ruined(played.size());
+    for (const GameResult& r : results) {
+        for (qsizetype seat = 0; seat < r.seats.size(); ++seat) {
+            const auto k = std::size_t(strategies.indexOf(r.seats[seat]));
+            ++played[k];
+            if (r.winner == seat)
+                ++wins[k];
+            if (const std::int32_t week = r.ruinedWeek[std::size_t(seat)]; week > 0)
+                ruined[k].push_back(week);
+        }
+    }
+    QString out;
+    QTextStream s(&out);
+    writeEnding(s, options_, results);
+    s << "strategy             games   wins of its games   ruined          ruin week (median, "
+         "min)\n";
+    for (qsizetype k = 0; k < strategies.size(); ++k) {
+        const auto i = std::size_t(k);
+        auto& weeks = ruined[i];
+        std::sort(weeks.begin(), weeks.end());
+        s << qSetFieldWidth(21) << Qt::left << strategies[k] << qSetFieldWidth(8)
+          << QString::number(played[i]) << qSetFieldWidth(20)
+          << QString::number(wins[i]) + QStringLiteral(" ") + percent(wins[i], played[i])
+          << qSetFieldWidth(16)
+          << QString::number(weeks.size()) + QStringLiteral(" ") +
+                 percent(std::int64_t(weeks.size()), played[i])
+          << qSetFieldWidth(0);
+        if (!weeks.empty())
+            s << rank(weeks, 0.5) << ", " << weeks.front();
+        else
+            s << '-';
+        s << '\n';
+    }
+    return out;
+}
+
+QString Simulator::Summary(const std::vector<GameResult>& results) const {
+    if (options_.mix > 0)
+        return mixSummary(results);
+    const auto games = std::int64_t(results.size());
+    const auto seats = std::int32_t(seatNames_.size());
+    const auto seatCount = std::size_t(seats);
+    std::vector<std::int64_t> wins(seatCount, 0);
+    std::vector<std::vector<std::int32_t>> ruined(seatCount);
+    for (const GameResult& r : results) {
+        if (r.winner >= 0)
+            ++wins[std::size_t(r.winner)];
+        for (std::int32_t s = 0; s < seats; ++s)
+            if (r.ruinedWeek[std::size_t(s)] > 0)
+                ruined[std::size_t(s)].push_back(r.ruinedWeek[std::size_t(s)]);
+    }
+
+    QString out;
+    QTextStream s(&out);
+    writeEnding(s, options_, results);
     s << "seat                 wins            ruined          ruin week (median, min)\n";
     for (std::int32_t k = 0; k < seats; ++k) {
         auto& weeks = ruined[std::size_t(k)];

@@ -11,9 +11,10 @@ class QTemporaryDir;
 class QTextStream;
 
 struct SimOptions {
-    QStringList players; // one strategy name a seat
-    QString scenario;    // one file of the folder's scenarios; empty: as the game chooses
-    QString folder;      // the game folder (scenarios/ inside)
+    QStringList players;  // one strategy name a seat; with mix, the strategies drawn from
+    std::int32_t mix = 0; // when above 0, each game seats this many strategies drawn at random
+    QString scenario;     // one file of the folder's scenarios; empty: as the game chooses
+    QString folder;       // the game folder (scenarios/ inside)
     std::int32_t games = 1000;
     std::uint64_t seed = 1;
     std::int32_t weeks = 52; // a game not decided by then counts as not ended
@@ -25,6 +26,7 @@ struct GameResult {
     bool ended = false;                   // a winner, or every firm ruined, within the weeks
     std::int32_t winner = -1;             // seat (index into the players), -1 for none
     std::vector<std::int32_t> ruinedWeek; // a seat: the settlement that dropped it, 0 if never
+    QStringList seats;                    // the strategy at each seat
 };
 
 // Plays whole games through the game controller, one strategy a seat. The seats
@@ -51,6 +53,9 @@ public:
     const QStringList& SeatNames() const { return seatNames_; }
 
 private:
+    QStringList seatsOf(std::int32_t index) const;
+    QString mixSummary(const std::vector<GameResult>& results) const;
+
     SimOptions options_;
     QStringList seatNames_;
     QString gameFolder_;

@@ -47,9 +47,10 @@ std::int32_t workers(const TZorvick& firm) {
 
 // The firm that does what the game proposes: every machine staffed, raw materials
 // for a full run, a full run (no more than the goods storage holds), everything
-// in stock offered at the price the production window proposes, a fixed share of
-// the offer's value spent on advertising. It borrows what a run needs and pays the
-// debt back once it has a week's bill in hand. The other strategies vary it.
+// in stock offered at the price the production window proposes for the full run,
+// a fixed share of the expected sales' value spent on advertising. It borrows what
+// a run needs and pays the debt back once it has a week's bill in hand. The other
+// strategies vary it.
 class Proposed : public Strategy {
 public:
     Decision Play(const SeatView& view, SeatActions& act) override {
@@ -63,9 +64,17 @@ public:
         Decision d;
         d.offer = stock;
         d.price = price(view, act);
-        d.advertising = std::floor(advertisingShare_ * d.price * float(d.offer));
-        d.advertising = std::clamp(d.advertising, 0.0f, std::max(0.0f, firm.Money));
-        repay(view, act);
+        // Last week's sales, or before the first sale the stock: what the firm expects to sell.
+        float expected = float(stock);
+        for (const MarketRow& row : view.lastWeek)
+            if (row.own && row.sold > 0)
+                expected = std::min(expected, row.sold);
+        const float wanted = std::floor(advertisingShare_ * d.price * expected);
+        // The run took the money: the advertising is borrowed like the run's bill.
+        if (firm.Money < wanted)
+            act.Borrow(wanted - firm.Money);
+        repay(view, act, wanted);
+        d.advertising = std::clamp(wanted, 0.0f, std::max(0.0f, firm.Money));
         return d;
     }
 
@@ -83,22 +92,22 @@ protected:
     // Before staffing: machines bought or sold, research paid.
     virtual void prepare(const SeatView&, SeatActions&) {}
 
-    // The proposed price: (cost of a suit of the run + 40) x 1.5; for stock made
-    // earlier, the cost of a full run.
+    // The proposed price of a full run: (cost of a suit + 40) x 1.5. A run cut short
+    // by a full store would propose a dearer suit, but the stock was made at full runs.
     virtual float price(const SeatView& view, SeatActions& act) {
-        const std::int32_t run =
-            view.firm.Produced > 0 ? view.firm.Produced : std::max(1, fullCapacity(view.firm));
-        return std::round((act.UnitCost(run) + 40) * 1.5f * markup_);
+        return std::round((act.UnitCost(std::max(1, fullCapacity(view.firm))) + 40) * 1.5f *
+                          markup_);
     }
 
-    // The money kept when paying the debt back: the next week's bill.
+    // The money kept when paying the debt back: the next week's bill of a fully
+    // staffed workshop.
     float cushion(const SeatView& view) const {
-        return float(workers(view.firm)) * view.economy.WeeklySalary + 5000;
+        return float(workshop(view.firm).WorkerCapacity()) * view.economy.WeeklySalary + 5000;
     }
 
-    virtual void repay(const SeatView& view, SeatActions& act) {
+    virtual void repay(const SeatView& view, SeatActions& act, float advertising) {
         const TZorvick& firm = view.firm;
-        const float spare = firm.Money - cushion(view) - firm.AdvExp;
+        const float spare = firm.Money - cushion(view) - advertising;
         if (firm.Debt > 0 && spare > 0)
             act.Repay(std::min(spare, firm.Debt));
     }
@@ -160,18 +169,18 @@ public:
     Advertiser() : Proposed(0.2f) {}
 };
 
-// Proposed, paying the most research allows every move until level III, then
-// replacing its level I machines by level III ones, two a week.
+// Proposed, paying into research every move what it earned beyond two weeks'
+// bills and its debt (the most a move allows) until level III, then replacing its
+// level I machines by level III ones, two a week. Research is never borrowed for:
+// 600000 $ of loans would cost more in interest than the machines save.
 class Researcher : public Proposed {
 protected:
     void prepare(const SeatView& view, SeatActions& act) override {
         const TZorvick& firm = view.firm;
         if (firm.TechLevel < 3) {
-            const float payment = 100000;
-            if (firm.Money < payment + cushion(view) * 2)
-                act.Borrow(payment + cushion(view) * 2 - firm.Money);
-            if (firm.Money >= payment + cushion(view))
-                act.InvestResearch(payment);
+            const float spare = firm.Money - firm.Debt - cushion(view) * 2;
+            if (spare >= 10000)
+                act.InvestResearch(std::floor(std::min(spare, 100000.0f)));
             return;
         }
         std::int32_t levelOne = 0;
@@ -188,32 +197,32 @@ protected:
     }
 };
 
-// Borrows up to its credit limit to buy more machines, ten level I machines a
-// week while the bank lends, with the storage space they need; repays nothing
-// until it stops growing.
+// Borrows up to its credit limit to buy more machines, up to ten level I machines
+// a week while the bank lends, with the storage space they need, until it has 30;
+// repays nothing until then.
 class Borrower : public Proposed {
 protected:
     void prepare(const SeatView& view, SeatActions& act) override {
         const TZorvick& firm = view.firm;
         const float price = view.economy.WorkPlacePriceI;
-        const std::int32_t machines = std::int32_t(workshop(firm).WorkPlaces.size());
+        const auto machines = std::int32_t(workshop(firm).WorkPlaces.size());
         if (machines >= 30 || !act.BankOpen())
             return;
-        const float room = act.CreditLimit() - firm.Debt;
-        const auto n = std::int32_t(std::min(10.0f, (room - 40000) / (price * 0.35f)));
-        if (n <= 0)
-            return;
-        act.Borrow(room);
-        if (act.BuyMachines(1, n)) {
+        act.Borrow(act.CreditLimit() - firm.Debt);
+        // Two weeks' bills and the raw materials of a full run stay in hand.
+        const float rawMaterials = float(fullCapacity(firm) * RawUnitsPerSuit) * RawUnitPrice;
+        const float spare = firm.Money - 2 * cushion(view) - rawMaterials;
+        const auto n = std::min(std::min(10, 30 - machines), std::int32_t(spare / price));
+        if (n > 0 && act.BuyMachines(1, n)) {
             // Raw materials and suits for the bigger run.
             const std::int32_t suits = fullCapacity(firm);
             act.BuyStorage(0, suits * RawUnitsPerSuit / UnitsPerM2 - storage(firm, 0).Size());
             act.BuyStorage(1, suits / UnitsPerM2 - storage(firm, 1).Size());
         }
     }
-    void repay(const SeatView& view, SeatActions& act) override {
+    void repay(const SeatView& view, SeatActions& act, float advertising) override {
         if (workshop(view.firm).WorkPlaces.size() >= 30)
-            Proposed::repay(view, act);
+            Proposed::repay(view, act, advertising);
     }
 };
 

@@ -15,11 +15,14 @@ namespace {
 const char* const Usage =
     "usage: zorvick-sim --players NAME,NAME[,...] [--scenario FILE.scn] [--games N]\n"
     "                   [--seed N] [--weeks N] [--csv FILE] [--folder DIR]\n"
+    "       zorvick-sim --mix N [--players NAME,NAME,...] [the same options]\n"
     "Plays N whole games (1000) of at most --weeks weeks (52) through the game's\n"
     "controller, one strategy a seat, and prints how many ended, after how many weeks\n"
     "and who won. Without --scenario the game chooses among the folder's scenarios.\n"
     "--csv writes every firm's money after every week. --folder is the game folder\n"
-    "(the program's own by default). Strategies: ";
+    "(the program's own by default). --mix seats N different strategies in each game,\n"
+    "drawn at random from --players (all strategies by default), and counts each\n"
+    "strategy's wins among the games it sat in. Strategies: ";
 
 int fail(const QString& message) {
     std::fprintf(stderr, "zorvick-sim: %s\n", qPrintable(message));
@@ -52,6 +55,8 @@ int main(int argc, char** argv) {
             options.games = value.toInt(&ok);
         else if (arg == QLatin1String("--seed"))
             options.seed = value.toULongLong(&ok);
+        else if (arg == QLatin1String("--mix"))
+            options.mix = value.toInt(&ok);
         else if (arg == QLatin1String("--weeks"))
             options.weeks = value.toInt(&ok);
         else if (arg == QLatin1String("--csv"))
@@ -63,6 +68,8 @@ int main(int argc, char** argv) {
         if (!ok)
             return fail(QStringLiteral("%1 takes a whole number, not \"%2\"").arg(arg, value));
     }
+    if (options.mix != 0 && options.players.isEmpty())
+        options.players = StrategyNames();
     if (const QString problem = Simulator::Check(options); !problem.isEmpty())
         return fail(problem);
 
