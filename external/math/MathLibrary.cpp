@@ -44,9 +44,9 @@
 // money and are ruined one after another; two equal firms at the proposed price lose
 // slowly and last past twenty weeks on their credit. O = 0.5 sends most buyers of a
 // sold-out or silent firm to its rivals rather than out of the market, so the firm
-// left standing recovers. S = 44 makes a 5 % cheaper suit worth about 10 % more
+// left standing recovers. S = 40 makes a 5 % cheaper suit worth about 13 % more
 // appeal: price matters, but an undercutter pays for its share in margin, and
-// advertising (weight 0.35) can make up for a dearer suit without dominating.
+// advertising (weight 0.42) can make up for a dearer suit without dominating.
 // (At B = 1750, S = 50, O = 1 and growth 0.8 every full workshop sold out at the
 // proposed price and earned about 23000 $ a week, so no game ever ended.)
 //
@@ -67,9 +67,9 @@
 namespace {
 
 constexpr double kReferencePrice = 100; // P0: a fair price for a suit at the start
-constexpr double kPriceScale = 44;      // S: dollars that cut a firm's appeal by e
+constexpr double kPriceScale = 40;      // S: dollars that cut a firm's appeal by e
 constexpr double kAdvertisingScale = 1000;
-constexpr double kAdvertisingWeight = 0.35;
+constexpr double kAdvertisingWeight = 0.42;
 constexpr double kDesignScale = 5000;
 constexpr double kDesignWeight = 0.15;
 constexpr double kOutsideAppeal = 0.5; // O

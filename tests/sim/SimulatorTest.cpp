@@ -160,7 +160,7 @@ TEST(Strategies, ResearcherPaysOnlyWhatItHasToSpare) {
 }
 
 // A run cut short by a full store is priced as a full run, and advertising follows
-// last week's sales rather than the pile in stock.
+// last week's sales rather than the pile in stock; without a run the staff goes home.
 TEST(Strategies, ProposedPricesAFullStoreAsAFullRun) {
     Seat s;
     TStorage& goods = s.firm().Industries[0].Storages[1];
@@ -170,6 +170,16 @@ TEST(Strategies, ProposedPricesAFullStoreAsAFullRun) {
     EXPECT_FLOAT_EQ(d.price, std::round((s.actions.UnitCost(1000) + 40) * 1.5f));
     EXPECT_EQ(d.offer, goods.Amount);
     EXPECT_FLOAT_EQ(d.advertising, std::floor(0.03f * d.price * 250));
+    EXPECT_EQ(s.firm().Industries[0].Buildings[0].UpdateWorkers(), 40);
+
+    // A full store leaves no run: the workers are not paid to stand idle.
+    Seat full;
+    TStorage& store = full.firm().Industries[0].Storages[1];
+    store.Load(store.Size() * 100, full.prompter);
+    const Decision idle = full.play("proposed");
+    EXPECT_EQ(full.firm().Produced, 0);
+    EXPECT_EQ(full.firm().Industries[0].Buildings[0].UpdateWorkers(), 0);
+    EXPECT_EQ(idle.offer, store.Amount);
 }
 
 TEST(Strategies, BorrowerBuysTheMachinesItCanPayFor) {

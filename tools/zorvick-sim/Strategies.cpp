@@ -46,7 +46,8 @@ std::int32_t workers(const TZorvick& firm) {
 }
 
 // The firm that does what the game proposes: every machine staffed, raw materials
-// for a full run, a full run (no more than the goods storage holds), everything
+// for a full run, a full run (no more than the goods storage holds; in a week
+// without a run the workers are sent home), everything
 // in stock offered at the price the production window proposes for the full run,
 // a fixed share of the expected sales' value spent on advertising. It borrows what
 // a run needs and pays the debt back once it has a week's bill in hand. The other
@@ -58,6 +59,10 @@ public:
         const TZorvick& firm = view.firm;
         act.Hire(workshop(firm).WorkerCapacity() - workers(firm));
         produce(view, act);
+        // No run this week (no money, no credit, no room): idle hands would cost a
+        // week's wages for nothing, so they go home and are hired again next week.
+        if (firm.Produced == 0)
+            act.Fire(workers(firm));
         const std::int32_t stock = storage(firm, 1).Amount;
         if (stock == 0)
             return {};
