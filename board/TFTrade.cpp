@@ -18,30 +18,69 @@ TFTrade::TFTrade(TGameController& controller, Prompter& prompter, QWidget* paren
       controller_(controller), trade_(controller, prompter) {
     PCTrade = PageControl();
 
-    TSTLand = AddPage(QStringLiteral("TSTLand"), QStringLiteral("Земля"));
-    RowNames names;
-    names.current = QStringLiteral("lCurrAOL");
-    names.max = QStringLiteral("lLMaxSize");
-    names.edit = QStringLiteral("EAmountOfLand");
-    names.editMaxLength = 5;
-    names.upDown = QStringLiteral("LUpDown");
-    names.total = QStringLiteral("lLandCost");
-    names.totalText = QStringLiteral("X 70 =");
-    names.buy = QStringLiteral("lBuy");
-    names.sell = QStringLiteral("lSell");
-    Row land = MakeRow(TSTLand, names);
+    // The four pages share one shape: the two lines, the amount with its arrows and
+    // total, and the buy and sell buttons.
+    struct PageSpec {
+        QString name, caption;
+        RowNames row;
+    };
+    const PageSpec specs[4] = {
+        {"TSTLand",
+         "Земля",
+         {.current = "lCurrAOL",
+          .max = "lLMaxSize",
+          .edit = "EAmountOfLand",
+          .editMaxLength = 5,
+          .upDown = "LUpDown",
+          .total = "lLandCost",
+          .totalText = "X 70 =",
+          .buy = "lBuy",
+          .sell = "lSell"}},
+        {"TSTStorage",
+         "Склады",
+         {.current = "lCurrAOSP",
+          .max = "lSMaxSize",
+          .edit = "EAmountOfSP",
+          .editMaxLength = 4,
+          .upDown = "SUpDown",
+          .total = "lSPCost",
+          .totalText = "X 50 =",
+          .buy = "sBuy",
+          .sell = "sSell"}},
+        {"TSTBuilding",
+         "Цеха",
+         {.current = "lCurrAOBP",
+          .max = "lBMaxSize",
+          .edit = "EAmountOFBP",
+          .editMaxLength = 5,
+          .upDown = "BUpDown",
+          .total = "lBPCost",
+          .totalText = "X 100 =",
+          .buy = "bBuy",
+          .sell = "bSell"}},
+        {"TSTWorkPlace",
+         "Рабочие места",
+         {.current = "lCurrAOWP",
+          .max = "lWMaxSize",
+          .edit = "EAmountOfWP",
+          .editMaxLength = 4,
+          .upDown = "WPUpDown",
+          .total = "lWPCost",
+          .totalText = "X 100 =",
+          .buy = "wpBuy",
+          .sell = "wpSell"}},
+    };
+    QWidget** pages[4] = {&TSTLand, &TSTStorage, &TSTBuilding, &TSTWorkPlace};
+    Row rows[4];
+    for (int i = 0; i < 4; ++i) {
+        *pages[i] = AddPage(specs[i].name, specs[i].caption);
+        rows[i] = MakeRow(*pages[i], specs[i].row);
+    }
+    const Row& land = rows[0];
+    const Row& storage = rows[1];
+    const Row& building = rows[2];
+    const Row& workPlace = rows[3];
 
-    TSTStorage = AddPage(QStringLiteral("TSTStorage"), QStringLiteral("Склады"));
-    names.current = QStringLiteral("lCurrAOSP");
-    names.max = QStringLiteral("lSMaxSize");
-    names.edit = QStringLiteral("EAmountOfSP");
-    names.editMaxLength = 4;
-    names.upDown = QStringLiteral("SUpDown");
-    names.total = QStringLiteral("lSPCost");
-    names.totalText = QStringLiteral("X 50 =");
-    names.buy = QStringLiteral("sBuy");
-    names.sell = QStringLiteral("sSell");
-    Row storage = MakeRow(TSTStorage, names);
     BPrevStorage = MakeButton(TSTStorage, QStringLiteral("BPrevStorage"), QStringLiteral("<"),
                               QRect(12, 8, 16, 16));
     BPrevStorage->setFlat(true);
@@ -52,30 +91,6 @@ TFTrade::TFTrade(TGameController& controller, Prompter& prompter, QWidget* paren
     BNextStorage = MakeButton(TSTStorage, QStringLiteral("BNextStorage"), QStringLiteral(">"),
                               QRect(72, 8, 16, 16));
     BNextStorage->setFlat(true);
-
-    TSTBuilding = AddPage(QStringLiteral("TSTBuilding"), QStringLiteral("Цеха"));
-    names.current = QStringLiteral("lCurrAOBP");
-    names.max = QStringLiteral("lBMaxSize");
-    names.edit = QStringLiteral("EAmountOFBP");
-    names.editMaxLength = 5;
-    names.upDown = QStringLiteral("BUpDown");
-    names.total = QStringLiteral("lBPCost");
-    names.totalText = QStringLiteral("X 100 =");
-    names.buy = QStringLiteral("bBuy");
-    names.sell = QStringLiteral("bSell");
-    Row building = MakeRow(TSTBuilding, names);
-
-    TSTWorkPlace = AddPage(QStringLiteral("TSTWorkPlace"), QStringLiteral("Рабочие места"));
-    names.current = QStringLiteral("lCurrAOWP");
-    names.max = QStringLiteral("lWMaxSize");
-    names.edit = QStringLiteral("EAmountOfWP");
-    names.editMaxLength = 4;
-    names.upDown = QStringLiteral("WPUpDown");
-    names.total = QStringLiteral("lWPCost");
-    names.totalText = QStringLiteral("X 100 =");
-    names.buy = QStringLiteral("wpBuy");
-    names.sell = QStringLiteral("wpSell");
-    Row workPlace = MakeRow(TSTWorkPlace, names);
 
     gbWPAO = new QGroupBox(QStringLiteral(" Дополнительные условия "), TSTWorkPlace);
     gbWPAO->setObjectName(QStringLiteral("gbWPAO"));
