@@ -3,6 +3,7 @@
 #include "game/TLabelTexts.h"
 #include "model/player.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -35,13 +36,43 @@ std::int32_t RoundHalfEven(double value) {
     return std::int32_t(rounded);
 }
 
+namespace {
+
+// What tells the four gauges apart besides their figures.
+struct GaugeLook {
+    const char* currentKey;
+    const char* maximumKey;
+    const char* colourPicture;
+    const char* greyPicture;
+    const char* caption; // UTF-8
+    std::array<std::int32_t, 3> switches;
+};
+
+constexpr GaugeLook Looks[] = {
+    {"cCurrentWorkersAmount", "cMaxWorkersAmount", "CWORKER", "BWWORKER", "Персонал", {1, 1, 0}},
+    {"cCurrentRawMaterialsAmount", "cMaxRawMaterialsAmount", "CBOX", "BWBOX", "Сырье", {1, 1, 0}},
+    {"cProductionAmount", "cMaxProductionAmount", "CCLOTHES", "BWCLOTHES", "Продукция", {1, 1, 0}},
+    {"cCurrentDevelopmentInvestement",
+     "cMaxDevelopmentInvestement",
+     "CRESEARCH",
+     "BWRESEARCH",
+     "Исследование",
+     {0, 0, 1}},
+};
+
+} // namespace
+
 TGaugeArguments Arguments(TGaugeKind kind, const TZorvick& player, TIndustry& industry,
                           const TLabelTexts& texts) {
     TGaugeArguments a;
-    const auto labels = [&](const char* currentKey, const char* maximumKey) {
-        a.CurrentLabel = texts.LabelText(QString::fromLatin1(currentKey), CurrentDefault);
-        a.MaximumLabel = texts.LabelText(QString::fromLatin1(maximumKey), MaximumDefault);
-    };
+    const GaugeLook& look = Looks[std::size_t(kind)];
+    a.CurrentLabel = texts.LabelText(QString::fromLatin1(look.currentKey), CurrentDefault);
+    a.MaximumLabel = texts.LabelText(QString::fromLatin1(look.maximumKey), MaximumDefault);
+    a.ColourPicture = QString::fromLatin1(look.colourPicture);
+    a.GreyPicture = QString::fromLatin1(look.greyPicture);
+    a.Caption = QString::fromUtf8(look.caption);
+    a.Switches = look.switches;
+
     const auto storage = [&](std::size_t index) {
         if (index >= industry.Storages.size())
             return;
@@ -58,37 +89,17 @@ TGaugeArguments Arguments(TGaugeKind kind, const TZorvick& player, TIndustry& in
             a.Maximum = workshop.WorkerCapacity();
             a.Percentage = percentage(a.Current, a.Maximum);
         }
-        labels("cCurrentWorkersAmount", "cMaxWorkersAmount");
-        a.ColourPicture = QStringLiteral("CWORKER");
-        a.GreyPicture = QStringLiteral("BWWORKER");
-        a.Caption = QStringLiteral("Персонал");
-        a.Switches = {1, 1, 0};
         break;
     case TGaugeKind::RawMaterials:
         storage(0);
-        labels("cCurrentRawMaterialsAmount", "cMaxRawMaterialsAmount");
-        a.ColourPicture = QStringLiteral("CBOX");
-        a.GreyPicture = QStringLiteral("BWBOX");
-        a.Caption = QStringLiteral("Сырье");
-        a.Switches = {1, 1, 0};
         break;
     case TGaugeKind::Production:
         storage(1);
-        labels("cProductionAmount", "cMaxProductionAmount");
-        a.ColourPicture = QStringLiteral("CCLOTHES");
-        a.GreyPicture = QStringLiteral("BWCLOTHES");
-        a.Caption = QStringLiteral("Продукция");
-        a.Switches = {1, 1, 0};
         break;
     case TGaugeKind::Research:
         a.Current = RoundHalfEven(player.ResearchInvest);
         a.Maximum = ResearchMaximum;
         a.Percentage = percentage(player.ResearchInvest, ResearchMaximum);
-        labels("cCurrentDevelopmentInvestement", "cMaxDevelopmentInvestement");
-        a.ColourPicture = QStringLiteral("CRESEARCH");
-        a.GreyPicture = QStringLiteral("BWRESEARCH");
-        a.Caption = QStringLiteral("Исследование");
-        a.Switches = {0, 0, 1};
         break;
     }
     return a;
