@@ -82,6 +82,8 @@ TEST(Simulator, OptionsAreChecked) {
     EXPECT_TRUE(Simulator::Check(mix).contains("--mix 4"));
     mix.mix = 3;
     EXPECT_EQ(Simulator::Check(mix), QString());
+    mix.players = QStringList{"proposed", "proposed", "spoiler"};
+    EXPECT_TRUE(Simulator::Check(mix).contains("--mix 3"));
 }
 
 // One seat of a two-firm game in an empty folder (the default economy).

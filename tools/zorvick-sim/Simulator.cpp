@@ -55,7 +55,9 @@ QString percent(std::int64_t part, std::int64_t whole) {
 QString Simulator::Check(const SimOptions& options) {
     if (options.mix != 0 && (options.mix < 2 || options.mix > 10))
         return QStringLiteral("--mix seats 2 to 10 firms");
-    if (options.mix != 0 && options.players.size() < options.mix)
+    QStringList pool = options.players;
+    pool.removeDuplicates();
+    if (options.mix != 0 && pool.size() < options.mix)
         return QStringLiteral("--mix %1 draws from at least %1 strategies").arg(options.mix);
     if (options.mix == 0 && (options.players.size() < 2 || options.players.size() > 10))
         return QStringLiteral("--players names 2 to 10 strategies, separated by commas");
