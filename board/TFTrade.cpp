@@ -20,11 +20,11 @@ TFTrade::TFTrade(TGameController& controller, Prompter& prompter, QWidget* paren
 
     // The four pages share one shape: the two lines, the amount with its arrows and
     // total, and the buy and sell buttons.
-    struct PageSpec {
+    struct PageShape {
         QString name, caption;
         RowNames row;
     };
-    const PageSpec specs[4] = {
+    const PageShape shapes[4] = {
         {"TSTLand",
          "Земля",
          {.current = "lCurrAOL",
@@ -73,8 +73,8 @@ TFTrade::TFTrade(TGameController& controller, Prompter& prompter, QWidget* paren
     QWidget** pages[4] = {&TSTLand, &TSTStorage, &TSTBuilding, &TSTWorkPlace};
     Row rows[4];
     for (int i = 0; i < 4; ++i) {
-        *pages[i] = AddPage(specs[i].name, specs[i].caption);
-        rows[i] = MakeRow(*pages[i], specs[i].row);
+        *pages[i] = AddPage(shapes[i].name, shapes[i].caption);
+        rows[i] = MakeRow(*pages[i], shapes[i].row);
     }
     const Row& land = rows[0];
     const Row& storage = rows[1];
