@@ -22,74 +22,53 @@ QJsonArray toArray(const TExpences::Series& series) {
     return out;
 }
 
+// Each series of the history with the week's value it takes, in the JSON dump's order.
+struct Column {
+    const char* name;
+    TExpences::Series TExpences::*series;
+    float TWeekRecord::*value;
+};
+
+constexpr Column Columns[] = {
+    {"AdvExp", &TExpences::AdvExp, &TWeekRecord::AdvExp},
+    {"Constr", &TExpences::Constr, &TWeekRecord::Constr},
+    {"Costs", &TExpences::Costs, &TWeekRecord::Costs},
+    {"Dev", &TExpences::Dev, &TWeekRecord::Dev},
+    {"RL", &TExpences::RL, &TWeekRecord::RL},
+    {"Taxes", &TExpences::Taxes, &TWeekRecord::Taxes},
+    {"RMCost", &TExpences::RMCost, &TWeekRecord::RMCost},
+    {"Revenue", &TExpences::Revenue, &TWeekRecord::Revenue},
+    {"Salary", &TExpences::Salary, &TWeekRecord::Salary},
+    {"Usage", &TExpences::Usage, &TWeekRecord::Usage},
+    {"Interest", &TExpences::Interest, &TWeekRecord::Interest},
+    {"TurnLoan", &TExpences::TurnLoan, &TWeekRecord::TurnLoan},
+    {"StartTurnMoney", &TExpences::StartTurnMoney, &TWeekRecord::StartTurnMoney},
+};
+
 } // namespace
 
 void TExpences::AddWeek(const TWeekRecord& week) {
-    AdvExp.push_back(week.AdvExp);
-    Usage.push_back(week.Usage);
-    Costs.push_back(week.Costs);
-    Salary.push_back(week.Salary);
-    RL.push_back(week.RL);
-    Dev.push_back(week.Dev);
-    RMCost.push_back(week.RMCost);
-    Constr.push_back(week.Constr);
-    Interest.push_back(week.Interest);
-    Taxes.push_back(week.Taxes);
-    Revenue.push_back(week.Revenue);
-    TurnLoan.push_back(week.TurnLoan);
-    StartTurnMoney.push_back(week.StartTurnMoney);
+    for (const Column& c : Columns)
+        (this->*c.series).push_back(week.*c.value);
 }
 
 void TExpences::ShiftWeek(const TWeekRecord& week) {
-    shiftIn(AdvExp, week.AdvExp);
-    shiftIn(Usage, week.Usage);
-    shiftIn(Costs, week.Costs);
-    shiftIn(Salary, week.Salary);
-    shiftIn(RL, week.RL);
-    shiftIn(Dev, week.Dev);
-    shiftIn(RMCost, week.RMCost);
-    shiftIn(Constr, week.Constr);
-    shiftIn(Interest, week.Interest);
-    shiftIn(Taxes, week.Taxes);
-    shiftIn(Revenue, week.Revenue);
-    shiftIn(TurnLoan, week.TurnLoan);
-    shiftIn(StartTurnMoney, week.StartTurnMoney);
+    for (const Column& c : Columns)
+        shiftIn(this->*c.series, week.*c.value);
 }
 
 TWeekRecord TExpences::Week(std::size_t i) const {
     TWeekRecord week;
-    week.AdvExp = AdvExp.at(i);
-    week.Usage = Usage.at(i);
-    week.Costs = Costs.at(i);
-    week.Salary = Salary.at(i);
-    week.RL = RL.at(i);
-    week.Dev = Dev.at(i);
-    week.RMCost = RMCost.at(i);
-    week.Constr = Constr.at(i);
-    week.Interest = Interest.at(i);
-    week.Taxes = Taxes.at(i);
-    week.Revenue = Revenue.at(i);
-    week.TurnLoan = TurnLoan.at(i);
-    week.StartTurnMoney = StartTurnMoney.at(i);
+    for (const Column& c : Columns)
+        week.*c.value = (this->*c.series).at(i);
     return week;
 }
 
 QJsonObject TExpences::toJson() const {
-    return QJsonObject{
-        {"AdvExp", toArray(AdvExp)},
-        {"Constr", toArray(Constr)},
-        {"Costs", toArray(Costs)},
-        {"Dev", toArray(Dev)},
-        {"RL", toArray(RL)},
-        {"Taxes", toArray(Taxes)},
-        {"RMCost", toArray(RMCost)},
-        {"Revenue", toArray(Revenue)},
-        {"Salary", toArray(Salary)},
-        {"Usage", toArray(Usage)},
-        {"Interest", toArray(Interest)},
-        {"TurnLoan", toArray(TurnLoan)},
-        {"StartTurnMoney", toArray(StartTurnMoney)},
-    };
+    QJsonObject out;
+    for (const Column& c : Columns)
+        out.insert(QLatin1String(c.name), toArray(this->*c.series));
+    return out;
 }
 
 QJsonObject toJson(const TPrice& record) {
