@@ -10,6 +10,7 @@
 #include "platform/RandomSource.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/SilentSound.h"
+#include "tests/common/TwoFirms.h"
 
 #include <QJsonObject>
 #include <QSignalSpy>
@@ -28,25 +29,7 @@ using Page = TAssetTrade::Page;
 
 // Two firms in an empty folder: the default economy, machines at 30000, 45000 and
 // 60000 $. The first firm is on the board.
-struct Firm {
-    Firm() {
-        controller.StartCalendar();
-        controller.BeginSetup(2);
-        controller.AddPlayer("Alpha", "Ann", 0);
-        controller.AddPlayer("Beta", "Bob", 1);
-        controller.FinishSetup();
-    }
-    TZorvick& company() { return *controller.Company(); }
-    TIndustry& industry() { return *controller.Industry(); }
-    TBuilding& workshop() { return industry().Buildings[0]; }
-
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    SilentSound sound;
-    NullHelp help;
-    RandomSource random{3};
-    Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate(2026, 12, 8)};
-    TGameController controller{services};
+struct Firm : TwoFirms {
     TAssetTrade trade{controller, prompter};
 };
 

@@ -14,6 +14,7 @@
 #include "platform/ScriptedPrompter.h"
 #include "platform/SilentSound.h"
 #include "tests/common/StartBoard.h"
+#include "tests/common/TwoFirms.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,24 +33,8 @@ namespace {
 
 const QString gameDir = QStringLiteral(ZORVICK_GAME_DIR);
 
-struct Fixture {
-    Fixture() {
-        controller.StartCalendar();
-        controller.BeginSetup(2);
-        controller.AddPlayer("Alpha", "Ann", 0);
-        controller.AddPlayer("Beta", "Bob", 1);
-        controller.FinishSetup();
-    }
-    TZorvick& company() { return *controller.Company(); }
-    TIndustry& industry() { return *controller.Industry(); }
-
-    QTemporaryDir dir;
-    ScriptedPrompter prompter{ScriptedPrompter::OnUnexpected::AnswerNo};
-    SilentSound sound;
-    NullHelp help;
-    RandomSource random{5};
-    Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate(2026, 3, 17)};
-    TGameController controller{services};
+struct Fixture : TwoFirms {
+    Fixture() : TwoFirms(ScriptedPrompter::OnUnexpected::AnswerNo, 5, QDate(2026, 3, 17)) {}
 };
 
 // Runs the check inside the window's modal loop; the close button closes it after,

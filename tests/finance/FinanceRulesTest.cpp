@@ -9,6 +9,7 @@
 #include "platform/RandomSource.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/SilentSound.h"
+#include "tests/common/TwoFirms.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -30,19 +31,7 @@ double thousandPerRun(float, float, float, std::int32_t, std::int32_t, std::int3
 }
 
 // Two firms in an empty folder (the default economy); the first is on the board.
-struct Firm {
-    Firm() {
-        controller.StartCalendar();
-        controller.BeginSetup(2);
-        controller.AddPlayer("Alpha", "Ann", 0);
-        controller.AddPlayer("Beta", "Bob", 1);
-        controller.FinishSetup();
-    }
-    TZorvick& company() { return *controller.Company(); }
-    TIndustry& industry() { return *controller.Industry(); }
-    TBuilding& workshop() { return industry().Buildings[0]; }
-    TStorage& raw() { return industry().Storages[0]; }
-    TStorage& goods() { return industry().Storages[1]; }
+struct Firm : TwoFirms {
     // No machines, workshop area or storage space; 1000 m2 of land built on.
     void makeBare() {
         workshop().WorkPlaces.clear();
@@ -63,14 +52,6 @@ struct Firm {
         controller.EndMove("0", "0", "0");
         ASSERT_EQ(controller.Game().CurrentPlayer, 0);
     }
-
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    SilentSound sound;
-    NullHelp help;
-    RandomSource random{3};
-    Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate(2026, 12, 8)};
-    TGameController controller{services};
 };
 
 TEST(Bank, TheLimitIsTheResaleValueOfTheEnterprise) {

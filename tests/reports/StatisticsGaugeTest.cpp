@@ -5,6 +5,7 @@
 #include "platform/RandomSource.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/SilentSound.h"
+#include "tests/common/TwoFirms.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -37,18 +38,12 @@ void Record(std::int32_t percentage, std::int32_t maximum, std::int32_t current,
 }
 
 // The first firm of a two-firm game; the label texts rename two labels.
-struct Game {
+struct Game : TwoFirms {
     Game() {
         controller.SetLabelTexts(TLabelTexts(IniFile::fromText(
             "[Constants]\ncProductionAmount=На складе\ncMaxDevelopmentInvestement=Цель\n")));
-        controller.StartCalendar();
-        controller.BeginSetup(2);
-        controller.AddPlayer("Firm Ann", "Ann", 0);
-        controller.AddPlayer("Firm Bob", "Bob", 1);
-        controller.FinishSetup();
         controller.SetStatisticsRoutine(&Record);
     }
-    TIndustry& industry() { return *controller.Industry(); }
     // Workers on the machines in order, each up to its maximum.
     void staff(std::int32_t workers, std::size_t machines) {
         auto& places = industry().Buildings[0].WorkPlaces;
@@ -62,14 +57,6 @@ struct Game {
         industry().Storages[storage].SetSize(m2);
         industry().Storages[storage].Amount = units;
     }
-
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    SilentSound sound;
-    NullHelp help;
-    RandomSource random{1};
-    Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate(2026, 12, 8)};
-    TGameController controller{services};
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/RandomSource.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/SilentSound.h"
+#include "tests/common/TwoFirms.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -87,27 +88,14 @@ TEST(Simulator, OptionsAreChecked) {
 }
 
 // One seat of a two-firm game in an empty folder (the default economy).
-struct Seat {
-    Seat() {
-        controller.StartCalendar();
-        controller.BeginSetup(2);
-        controller.AddPlayer("A", "A", 0);
-        controller.AddPlayer("B", "B", 0);
-        controller.FinishSetup();
-    }
+struct Seat : TwoFirms {
+    Seat() : TwoFirms(ScriptedPrompter::OnUnexpected::AnswerNo, 1, QDate(2026, 1, 5)) {}
     Decision play(const QString& name, const std::vector<MarketRow>& rows = {}) {
         const SeatView view{*controller.Company(), controller.Game().Scenario, 1, 2, rows};
         return MakeStrategy(name)->Play(view, actions);
     }
     TZorvick& firm() { return *controller.Company(); }
 
-    QTemporaryDir dir;
-    ScriptedPrompter prompter{ScriptedPrompter::OnUnexpected::AnswerNo};
-    SilentSound sound;
-    NullHelp help;
-    RandomSource random{1};
-    Services services{prompter, sound, help, random, GameFolder(dir.path()), QDate(2026, 1, 5)};
-    TGameController controller{services};
     SeatActions actions{controller, prompter};
 };
 
