@@ -5,7 +5,7 @@
 // The demand model with its limited offers is described in external/math/MathLibrary.cpp.
 // The library keeps no state between calls, so several games may use it at once.
 
-#include "model/rnp.h"
+#include "core/model/rnp.h"
 
 #include <cstdint>
 

@@ -1,15 +1,15 @@
 // The rules of the asset windows, run through the game controller on a real
 // game: what each button does to the enterprise, the money and Constr, and the
 // texts the windows show.
-#include "game/TAssetTrade.h"
-#include "game/TGameController.h"
-#include "game/TRawMaterialsTrade.h"
-#include "game/TStaffTrade.h"
-#include "game/TWorkshopUpgrade.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/assets/TAssetTrade.h"
+#include "core/assets/TRawMaterialsTrade.h"
+#include "core/assets/TStaffTrade.h"
+#include "core/assets/TWorkshopUpgrade.h"
+#include "core/game/TGameController.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 #include "tests/common/TwoFirms.h"
 
 #include <QJsonObject>

@@ -1,20 +1,20 @@
 // The asset windows as a player uses them: opening, the amount edits and their
 // up-downs, the buttons, the states the controller gives, closing; and the board
 // opening them.
-#include "board/SetupDialogs.h"
-#include "board/TAmountEdit.h"
-#include "board/TFRMTrad.h"
-#include "board/TFSTrad.h"
-#include "board/TFTrade.h"
-#include "board/TFUpgrade.h"
-#include "board/TManage.h"
-#include "board/TUpDown.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 #include "tests/common/StartBoard.h"
 #include "tests/common/TwoFirms.h"
+#include "ui/assets/TFRMTrad.h"
+#include "ui/assets/TFSTrad.h"
+#include "ui/assets/TFTrade.h"
+#include "ui/assets/TFUpgrade.h"
+#include "ui/board/SetupDialogs.h"
+#include "ui/board/TManage.h"
+#include "ui/widgets/TAmountEdit.h"
+#include "ui/widgets/TUpDown.h"
 
 #include <QApplication>
 #include <QLabel>

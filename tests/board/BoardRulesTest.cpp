@@ -1,10 +1,10 @@
-#include "board/BoardRules.h"
-#include "game/SetupRules.h"
-#include "game/TLabelTexts.h"
-#include "game/WeeklyInputs.h"
-#include "platform/IniFile.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/TextFile.h"
+#include "core/board/BoardRules.h"
+#include "core/board/SetupRules.h"
+#include "core/board/TLabelTexts.h"
+#include "core/board/WeeklyInputs.h"
+#include "core/platform/IniFile.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 // The board: the real start-up driven through its modal windows, the layout,
 // the money operations, the shortcuts, the help menu and the weekly edits.
-#include "board/SetupDialogs.h"
-#include "board/TManage.h"
-#include "board/TfAbout.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
+#include "ui/board/SetupDialogs.h"
+#include "ui/board/TManage.h"
+#include "ui/board/TfAbout.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The two setup dialogs, the splash and the about window.
-#include "board/BoardUi.h"
-#include "board/SetupDialogs.h"
-#include "board/TfAbout.h"
-#include "board/Tsplash.h"
-#include "platform/NullHelp.h"
-#include "platform/ScriptedPrompter.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "ui/board/BoardUi.h"
+#include "ui/board/SetupDialogs.h"
+#include "ui/board/TfAbout.h"
+#include "ui/board/Tsplash.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,8 +3,8 @@
 // Widget tests that need the real board: runs its start-up and answers each modal
 // window of it as it comes (the title picture, two players "F"/"M").
 
-#include "board/SetupDialogs.h"
-#include "board/TManage.h"
+#include "ui/board/SetupDialogs.h"
+#include "ui/board/TManage.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,12 +4,12 @@
 // economy): "Alpha" of Ann and "Beta" of Bob. The first firm is on the board.
 // Rule and window tests build their fixtures on it.
 
-#include "game/TGameController.h"
-#include "model/player.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/game/TGameController.h"
+#include "core/model/player.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 
 #include <QDate>
 #include <QTemporaryDir>

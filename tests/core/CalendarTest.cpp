@@ -1,4 +1,4 @@
-#include "game/TCalendar.h"
+#include "core/game/TCalendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/GameFolder.h"
-#include "platform/TextFile.h"
+#include "core/platform/GameFolder.h"
+#include "core/platform/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "game/TGame.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
+#include "core/game/TGame.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,5 +1,5 @@
-#include "platform/IniFile.h"
-#include "platform/TextFile.h"
+#include "core/platform/IniFile.h"
+#include "core/platform/TextFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "model/industry.h"
-#include "platform/ScriptedPrompter.h"
+#include "core/model/industry.h"
+#include "core/platform/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "model/player.h"
-#include "platform/Prompter.h"
+#include "core/model/player.h"
+#include "core/platform/Prompter.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,5 +1,5 @@
-#include "platform/NumberText.h"
-#include "platform/ScriptedPrompter.h"
+#include "core/platform/NumberText.h"
+#include "core/platform/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,7 +1,7 @@
+#include "core/model/player.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 #include "external/MathLibrary.h"
-#include "model/player.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
 
 #include <gtest/gtest.h>
 

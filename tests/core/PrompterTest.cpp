@@ -1,4 +1,4 @@
-#include "platform/ScriptedPrompter.h"
+#include "core/platform/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/player.h"
+#include "core/model/player.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
-#include "board/EnterpriseStatistics.h"
-#include "model/industry.h"
-#include "platform/ScriptedPrompter.h"
+#include "core/board/EnterpriseStatistics.h"
+#include "core/model/industry.h"
+#include "core/platform/ScriptedPrompter.h"
 
 #include <QMap>
 #include <gtest/gtest.h>

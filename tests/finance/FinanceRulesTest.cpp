@@ -1,14 +1,14 @@
 // The rules of the bank, production and research windows, run through the game
 // controller on a real game: money, debt, the weekly sums, letters and move states.
-#include "finance/TBank.h"
-#include "finance/TProductionPlanning.h"
-#include "finance/TResearch.h"
-#include "game/GameMail.h"
-#include "game/TGameController.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/finance/TBank.h"
+#include "core/finance/TProductionPlanning.h"
+#include "core/finance/TResearch.h"
+#include "core/game/GameMail.h"
+#include "core/game/TGameController.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 #include "tests/common/TwoFirms.h"
 
 #include <QSignalSpy>

@@ -1,16 +1,16 @@
 // The bank, production and research windows: the close button runs the closing
 // steps, the close box and Esc do not; a bank closed by the scenario stays shut.
-#include "board/SetupDialogs.h"
-#include "board/TAmountEdit.h"
-#include "board/TManage.h"
-#include "finance/TFLoans.h"
-#include "finance/TFPTrade.h"
-#include "finance/TFRLTrade.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 #include "tests/common/StartBoard.h"
+#include "ui/board/SetupDialogs.h"
+#include "ui/board/TManage.h"
+#include "ui/finance/TFLoans.h"
+#include "ui/finance/TFPTrade.h"
+#include "ui/finance/TFRLTrade.h"
+#include "ui/widgets/TAmountEdit.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // libFuzzer target for the INI reader: any bytes, as a player's editor may leave them.
-#include "platform/IniFile.h"
-#include "platform/TextFile.h"
+#include "core/platform/IniFile.h"
+#include "core/platform/TextFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // libFuzzer target for the label texts: any bytes as constants.txt, each key of the
 // game filled with a number, and the bytes themselves used as a template.
-#include "game/TLabelTexts.h"
-#include "platform/Prompter.h"
-#include "platform/TextFile.h"
+#include "core/board/TLabelTexts.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/TextFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // libFuzzer target for the scenario reader: any bytes as a scenario file, every turn
 // of it read as the weekly economy, and the values held to their ranges.
-#include "game/TScenario.h"
-#include "platform/RandomSource.h"
-#include "platform/TextFile.h"
+#include "core/game/TScenario.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/TextFile.h"
 
 #include <QTemporaryDir>
 #include <cmath>

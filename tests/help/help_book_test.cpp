@@ -1,4 +1,4 @@
-#include "platform/HelpBook.h"
+#include "core/platform/HelpBook.h"
 
 #include <gtest/gtest.h>
 

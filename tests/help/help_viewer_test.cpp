@@ -1,4 +1,4 @@
-#include "platform/qt/HelpViewer.h"
+#include "ui/platform/HelpViewer.h"
 
 #include <QDialog>
 #include <QFile>

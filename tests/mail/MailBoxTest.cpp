@@ -1,8 +1,8 @@
 // The mailbox's rules: rows, opening a letter by its subject, the selected index
 // and deletion.
 #include "MailFixture.h"
-#include "mail/TMailBox.h"
-#include "model/player.h"
+#include "core/mail/TMailBox.h"
+#include "core/model/player.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 // A game of two firms in an empty folder, for the mailbox's and the telephone's rules.
-#include "game/TGameController.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/game/TGameController.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 
 #include <QTemporaryDir>
 #include <memory>

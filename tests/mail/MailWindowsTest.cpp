@@ -1,9 +1,9 @@
 // The mailbox and telephone windows, headless: real mouse presses and keys on the
 // controls, the telephone's timer driven through its handler.
 #include "MailFixture.h"
-#include "mail/TfMailProgram.h"
-#include "mail/TfTextoPhone.h"
-#include "model/player.h"
+#include "core/model/player.h"
+#include "ui/mail/TfMailProgram.h"
+#include "ui/mail/TfTextoPhone.h"
 
 #include <QApplication>
 #include <QFile>

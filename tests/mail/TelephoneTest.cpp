@@ -1,7 +1,7 @@
 // The telephone's state machine: dialling, the chances of a call under the game's
 // seeded random source, the research centre's conversation and the data-transfer log.
 #include "MailFixture.h"
-#include "mail/TTelephone.h"
+#include "core/mail/TTelephone.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

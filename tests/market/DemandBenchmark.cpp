@@ -1,7 +1,7 @@
+#include "core/model/player.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/SilentSound.h"
 #include "external/MathLibrary.h"
-#include "model/player.h"
-#include "platform/Prompter.h"
-#include "platform/SilentSound.h"
 
 #include <benchmark/benchmark.h>
 

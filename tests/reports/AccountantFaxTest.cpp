@@ -1,8 +1,8 @@
 // The accountant's fax: its layout, the sums it makes from the figures it wrote and
 // the date of the settled week.
-#include "reports/AccountantFax.h"
-#include "game/TCalendar.h"
-#include "model/player.h"
+#include "core/reports/AccountantFax.h"
+#include "core/game/TCalendar.h"
+#include "core/model/player.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

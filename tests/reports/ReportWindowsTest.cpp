@@ -1,6 +1,6 @@
 // The accountant's fax window and the gauge library's window, headless.
 #include "external/StatisticsLibrary.h"
-#include "reports/TfManReport.h"
+#include "ui/reports/TfManReport.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // What the four statistics buttons hand the gauge library, checked through the
 // controller's seam without a window.
-#include "game/TGameController.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/game/TGameController.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
 #include "tests/common/TwoFirms.h"
 
 #include <QTemporaryDir>

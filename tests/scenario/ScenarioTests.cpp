@@ -1,6 +1,6 @@
-#include "game/TScenario.h"
-#include "platform/RandomSource.h"
-#include "platform/TextFile.h"
+#include "core/game/TScenario.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/TextFile.h"
 
 #include <QDir>
 #include <QFile>

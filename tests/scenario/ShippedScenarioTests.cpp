@@ -1,9 +1,9 @@
+#include "core/game/TScenario.h"
+#include "core/platform/IniFile.h"
+#include "core/platform/NumberText.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/TextFile.h"
 #include "external/MathLibrary.h"
-#include "game/TScenario.h"
-#include "platform/IniFile.h"
-#include "platform/NumberText.h"
-#include "platform/RandomSource.h"
-#include "platform/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>

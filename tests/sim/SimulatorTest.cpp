@@ -1,11 +1,11 @@
 #include "Simulator.h"
-#include "SeatActions.h"
-#include "Strategies.h"
-#include "game/TGameController.h"
-#include "platform/NullHelp.h"
-#include "platform/RandomSource.h"
-#include "platform/ScriptedPrompter.h"
-#include "platform/SilentSound.h"
+#include "core/game/TGameController.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
+#include "core/players/SeatActions.h"
+#include "core/players/Strategies.h"
 #include "tests/common/TwoFirms.h"
 
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "platform/GameFolder.h"
-#include "platform/WaveFile.h"
-#include "platform/qt/QtSound.h"
+#include "core/platform/GameFolder.h"
+#include "core/platform/WaveFile.h"
+#include "ui/platform/QtSound.h"
 
 #include <QFile>
 #include <QTemporaryDir>

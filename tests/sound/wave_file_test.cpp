@@ -1,5 +1,5 @@
-#include "platform/GameFolder.h"
-#include "platform/WaveFile.h"
+#include "core/platform/GameFolder.h"
+#include "core/platform/WaveFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/GameFolder.h"
-#include "platform/qt/HelpViewer.h"
+#include "core/platform/GameFolder.h"
+#include "ui/platform/HelpViewer.h"
 
 #include <QApplication>
 #include <QLineEdit>

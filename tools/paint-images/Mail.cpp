@@ -2,7 +2,7 @@
 
 #include "Pictures.h"
 
-#include "mail/TextoPhoneLayout.h"
+#include "ui/mail/TextoPhoneLayout.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

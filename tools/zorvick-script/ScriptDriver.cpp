@@ -1,7 +1,7 @@
 #include "ScriptDriver.h"
 
-#include "board/TManage.h"
-#include "platform/Services.h"
+#include "core/platform/Services.h"
+#include "ui/board/TManage.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -4,7 +4,7 @@
 #include "ScriptDriver.h"
 #include "StdinReader.h"
 
-#include "platform/qt/RussianTranslation.h"
+#include "ui/platform/RussianTranslation.h"
 
 #include <QApplication>
 #include <QTranslator>

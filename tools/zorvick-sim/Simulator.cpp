@@ -1,12 +1,12 @@
 #include "Simulator.h"
 
-#include "SeatActions.h"
-#include "Strategies.h"
-#include "game/TGameController.h"
-#include "platform/NullHelp.h"
-#include "platform/Prompter.h"
-#include "platform/RandomSource.h"
-#include "platform/SilentSound.h"
+#include "core/game/TGameController.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/SilentSound.h"
+#include "core/players/SeatActions.h"
+#include "core/players/Strategies.h"
 
 #include <QDir>
 #include <QFile>

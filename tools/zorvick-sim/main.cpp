@@ -2,7 +2,7 @@
 // seat driven by a strategy, and prints how they ended. See docs/balance.md.
 
 #include "Simulator.h"
-#include "Strategies.h"
+#include "core/players/Strategies.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/assets/TAssetTrade.h"
+#include "core/assets/TRawMaterialsTrade.h"
+#include "core/assets/TStaffTrade.h"
+#include "core/finance/TBank.h"
+#include "core/finance/TProductionPlanning.h"
+#include "core/finance/TResearch.h"
+
+#include <cstdint>
+
+class Prompter;
+class TGameController;
+
+// What a player may do during a move, each action as its window does it: through
+// the game's own rule classes and the controller, with the window's per-move locks.
+// A strategy never touches the game in any other way.
+class SeatActions {
+public:
+    SeatActions(TGameController& controller, Prompter& prompter);
+
+    // Workers of the workshop (free to hire; wages are paid weekly).
+    void Hire(std::int32_t n);
+    void Fire(std::int32_t n);
+    // Raw material units at 20 $; true when bought.
+    bool BuyRawMaterials(std::int32_t units);
+    // Machines of a level at the scenario's price, sold at 65 % of it; closed after
+    // a production run, as the window's page is.
+    bool BuyMachines(std::int32_t level, std::int32_t n);
+    bool SellMachines(std::int32_t level, std::int32_t n);
+    // Storage space, m2: 0 raw materials, 1 goods.
+    bool BuyStorage(std::int32_t index, std::int32_t m2);
+
+    // The bank, when its button is enabled.
+    bool BankOpen() const;
+    float CreditLimit();
+    bool Borrow(float amount);
+    bool Repay(float amount);
+
+    // One production run a move; the run is cut to the largest, as the window does.
+    std::int32_t MaxProduction() const;
+    float UnitCost(std::int32_t n);
+    bool Produce(std::int32_t n);
+
+    // Research (at most one payment a move, 100000 $ at most) and the design contract.
+    bool ResearchAllowed() const;
+    bool InvestResearch(float amount);
+    bool DesignAllowed() const;
+    bool PayDesign(float amount);
+
+private:
+    TGameController& controller_;
+    TStaffTrade staff_;
+    TRawMaterialsTrade raw_;
+    TAssetTrade assets_;
+    TBank bank_;
+    TProductionPlanning production_;
+    TResearch research_;
+};

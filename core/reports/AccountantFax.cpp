@@ -1,0 +1,107 @@
+#include "core/reports/AccountantFax.h"
+
+#include "core/game/TCalendar.h"
+#include "core/model/player.h"
+#include "core/platform/NumberText.h"
+
+#include <array>
+
+namespace AccountantFax {
+
+namespace {
+
+constexpr int ValueWidth = 11;
+
+const QString Frame = QStringLiteral("+-----------------------------+-------------+");
+
+// Blanks on the right up to the width; a longer text is never cut.
+QString filled(const QString& text, int width) {
+    return text.leftJustified(width, QLatin1Char(' '), false);
+}
+
+QString figure(double value) {
+    return filled(NumberText::whole(value), ValueWidth);
+}
+
+// A written figure read back as a number, as the accountant adds up what he wrote,
+// so the sums agree with the rounded rows.
+double readBack(const QString& written) {
+    bool ok = false;
+    const double value = written.trimmed().toDouble(&ok);
+    return ok ? value : 0;
+}
+
+float last(const TExpences::Series& series) {
+    return series.empty() ? 0.0f : series.back();
+}
+
+QString row(const QString& text, const QString& value) {
+    return text + value + QStringLiteral(" |");
+}
+
+// The week the last history entry was settled: the week before today.
+QString settledWeekDate(const TCalendar& today) {
+    TCalendar settled = today;
+    if (settled.Week > 1) {
+        --settled.Week;
+    } else {
+        settled.Week = 4;
+        if (settled.Month > 1) {
+            --settled.Month;
+        } else {
+            settled.Month = 12;
+            --settled.Year;
+        }
+    }
+    return settled.DateText();
+}
+
+} // namespace
+
+QStringList Lines(const TZorvick& player, const TCalendar& today) {
+    const TExpences& history = player.Expences;
+    const std::array<std::pair<QString, float>, 9> costs = {{
+        {QStringLiteral("| Реклама                     | "), last(history.AdvExp)},
+        {QStringLiteral("| Производство                | "), last(history.Usage)},
+        {QStringLiteral("| Дизайнерские работы         | "), last(history.RL)},
+        {QStringLiteral("| Разработка новых технологий | "), last(history.Dev)},
+        {QStringLiteral("| Ресурсы                     | "), last(history.RMCost)},
+        {QStringLiteral("| Увеличение мощности фабрики | "), last(history.Constr)},
+        {QStringLiteral("| Банковский процент          | "), last(history.Interest)},
+        {QStringLiteral("| Заем                        | "), last(history.TurnLoan)},
+        {QStringLiteral("| Налоги                      | "), last(history.Taxes)},
+    }};
+
+    QStringList rows;
+    double sum = 0;
+    for (const auto& [text, value] : costs) {
+        const QString written = figure(value);
+        sum += readBack(written);
+        rows << row(text, written);
+    }
+    const auto total = float(sum);
+    const QString revenue = figure(last(history.Revenue));
+    const auto profit = float(readBack(revenue) - double(total));
+    const QString startMoney = figure(last(history.StartTurnMoney));
+    const auto money = float(readBack(startMoney) + double(profit));
+
+    QStringList lines;
+    lines.reserve(31);
+    lines << QStringLiteral("                       ") + filled(player.Title, 20)
+          << QStringLiteral(" Факсимильное сообщение                      ")
+          << QStringLiteral(" Кому: ") + filled(player.PlayerName, 16)
+          << QStringLiteral(" От: Гавный бухгалтер ") << QStringLiteral(" На: Еженедельный отчет")
+          << QStringLiteral(" Дата: ") + settledWeekDate(today) << QString()
+          << QStringLiteral(" Отчет о затратах и прибыли за прошедшую     ")
+          << QStringLiteral(" неделю:                                     ") << Frame
+          << QStringLiteral("| Тип затрат                  | Затраты ($) |") << Frame;
+    lines << rows;
+    lines << Frame << row(QStringLiteral("| Итого                       | "), figure(total));
+    lines << Frame << row(QStringLiteral("| Прибыль                     | "), revenue);
+    lines << Frame << row(QStringLiteral("| Чистая прибыль              | "), figure(profit));
+    lines << Frame << row(QStringLiteral("| Денег на начало хода        | "), figure(money));
+    lines << Frame << QStringLiteral(" Text'O'Phone - только качественная связь! ");
+    return lines;
+}
+
+} // namespace AccountantFax

@@ -1,6 +1,0 @@
-#include "reports/TfManReport.h"
-
-TfManReport::TfManReport(QWidget* parent)
-    : FaxWindow(QStringLiteral("fManReport"), QString(), 361, QStringLiteral("mGood"), true,
-                parent),
-      mGood(memo()) {}

@@ -1,6 +1,0 @@
-#include "reports/TfReport.h"
-
-TfReport::TfReport(QWidget* parent)
-    : FaxWindow(QStringLiteral("fReport"), QStringLiteral("Отчет"), 545, QStringLiteral("mReport"),
-                false, parent),
-      mReport(memo()) {}

@@ -1,0 +1,202 @@
+#include "ui/board/SetupDialogs.h"
+
+#include "core/board/BoardRules.h"
+#include "core/board/SetupRules.h"
+#include "core/platform/Help.h"
+#include "core/platform/Prompter.h"
+#include "ui/board/BoardUi.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr Qt::WindowFlags toolWindow =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+QLabel* label(QWidget* parent, const QString& text, QRect geometry) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    return l;
+}
+
+} // namespace
+
+SetupDialog::SetupDialog(Prompter& prompter, Help& help, QWidget* parent)
+    : QDialog(parent, toolWindow), prompter_(prompter), help_(help) {
+    setFont(BoardUi::monoPointFont(10, true));
+    setWindowTitle(SetupRules::DialogCaption());
+}
+
+void SetupDialog::AskExit() {
+    if (prompter_.warningQuestion(SetupRules::ExitQuestion(), SetupRules::DialogTitle()))
+        reject();
+}
+
+void SetupDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // Only from an edit; elsewhere Esc does nothing rather than cancel unasked.
+        if (qobject_cast<QLineEdit*>(focusWidget()))
+            AskExit();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        help_.showTopic(BoardRules::HelpTopicSetup);
+        return;
+    }
+    // Enter presses the button that has the focus, not the default OK behind it.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QPushButton* SetupDialog::makeExitButton(const QIcon& glyph) {
+    auto* button = new QPushButton(QStringLiteral("Выход"), this);
+    button->setObjectName(QStringLiteral("bExit"));
+    button->setIcon(glyph);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, &SetupDialog::AskExit);
+    return button;
+}
+
+PlayerCountDialog::PlayerCountDialog(Prompter& prompter, Help& help, const QIcon& exitGlyph,
+                                     QWidget* parent)
+    : SetupDialog(prompter, help, parent) {
+    setObjectName(QStringLiteral("PlayerCountDialog"));
+    setFixedSize(251, 73);
+    label(this, QStringLiteral("Количество игроков:"), QRect(8, 16, 156, 16));
+
+    eCount = new QLineEdit(this);
+    eCount->setObjectName(QStringLiteral("eCount"));
+    eCount->setGeometry(8, 40, 152, 24);
+    eCount->setMaxLength(SetupRules::CountMaxLength);
+
+    bOK = new QPushButton(QStringLiteral("OK"), this);
+    bOK->setObjectName(QStringLiteral("bOK"));
+    bOK->setGeometry(168, 8, 75, 25);
+    bOK->setDefault(true);
+    connect(bOK, &QPushButton::clicked, this, &PlayerCountDialog::bOKClick);
+
+    bExit = makeExitButton(exitGlyph);
+    bExit->setGeometry(168, 40, 75, 25);
+
+    setTabOrder(eCount, bOK);
+    setTabOrder(bOK, bExit);
+    eCount->setFocus();
+}
+
+void PlayerCountDialog::bOKClick() {
+    const auto check = SetupRules::CheckPlayerCount(eCount->text());
+    if (!check.count) {
+        prompter_.error(check.message, SetupRules::DialogTitle());
+        eCount->clear();
+        eCount->setFocus();
+        return;
+    }
+    count_ = *check.count;
+    accept();
+}
+
+PlayerEntryDialog::PlayerEntryDialog(Prompter& prompter, Help& help, const QIcon& exitGlyph,
+                                     const QList<QPixmap>& faces, QWidget* parent)
+    : SetupDialog(prompter, help, parent), faces_(faces) {
+    setObjectName(QStringLiteral("PlayerEntryDialog"));
+    setFixedSize(219, 228);
+
+    label(this, QStringLiteral("Название:"), QRect(8, 8, 120, 16));
+    eTitle = new QLineEdit(this);
+    eTitle->setObjectName(QStringLiteral("eTitle"));
+    eTitle->setGeometry(8, 24, 120, 24);
+
+    label(this, QStringLiteral("Имя менеджера:"), QRect(8, 56, 120, 16));
+    ePlayerName = new QLineEdit(this);
+    ePlayerName->setObjectName(QStringLiteral("ePlayerName"));
+    ePlayerName->setGeometry(8, 72, 120, 24);
+
+    bOK = new QPushButton(QStringLiteral("OK"), this);
+    bOK->setObjectName(QStringLiteral("bOK"));
+    bOK->setGeometry(136, 8, 75, 25);
+    bOK->setDefault(true);
+    connect(bOK, &QPushButton::clicked, this, &PlayerEntryDialog::bOKClick);
+
+    bExit = makeExitButton(exitGlyph);
+    bExit->setGeometry(136, 40, 75, 25);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("pFace"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setGeometry(8, 104, 120, 120);
+    iFace = new QLabel(panel);
+    iFace->setObjectName(QStringLiteral("iFace"));
+    iFace->setGeometry(2, 2, 116, 116);
+
+    bNextFace = new QPushButton(QStringLiteral(">"), this);
+    bNextFace->setObjectName(QStringLiteral("bNextFace"));
+    bNextFace->setGeometry(136, 104, 75, 25);
+    bNextFace->setAutoDefault(false);
+    connect(bNextFace, &QPushButton::clicked, this, &PlayerEntryDialog::bNextFaceClick);
+
+    bPrevFace = new QPushButton(QStringLiteral("<"), this);
+    bPrevFace->setObjectName(QStringLiteral("bPrevFace"));
+    bPrevFace->setGeometry(136, 136, 75, 25);
+    bPrevFace->setAutoDefault(false);
+    connect(bPrevFace, &QPushButton::clicked, this, &PlayerEntryDialog::bPrevFaceClick);
+
+    setTabOrder(eTitle, ePlayerName);
+    setTabOrder(ePlayerName, bOK);
+    setTabOrder(bOK, bExit);
+    setTabOrder(bExit, bNextFace);
+    setTabOrder(bNextFace, bPrevFace);
+    Prepare(1);
+}
+
+void PlayerEntryDialog::Prepare(int playerNumber) {
+    setWindowTitle(SetupRules::EntryCaption(playerNumber));
+    eTitle->clear();
+    ePlayerName->clear();
+    face_ = 0;
+    showFace();
+    eTitle->setFocus();
+}
+
+QString PlayerEntryDialog::FirmTitle() const {
+    return eTitle->text();
+}
+
+QString PlayerEntryDialog::PlayerName() const {
+    return ePlayerName->text();
+}
+
+void PlayerEntryDialog::bOKClick() {
+    const auto check = SetupRules::CheckNames(eTitle->text(), ePlayerName->text());
+    if (check.focus != SetupRules::NameField::None) {
+        prompter_.error(check.message, SetupRules::DialogTitle());
+        (check.focus == SetupRules::NameField::Title ? eTitle : ePlayerName)->setFocus();
+        return;
+    }
+    accept();
+}
+
+void PlayerEntryDialog::bNextFaceClick() {
+    face_ = SetupRules::NextFace(face_, int(faces_.size()));
+    showFace();
+}
+
+void PlayerEntryDialog::bPrevFaceClick() {
+    face_ = SetupRules::PrevFace(face_, int(faces_.size()));
+    showFace();
+}
+
+void PlayerEntryDialog::showFace() {
+    iFace->clear();
+    if (face_ >= 0 && face_ < faces_.size())
+        iFace->setPixmap(faces_[face_]);
+}

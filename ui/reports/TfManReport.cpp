@@ -1,0 +1,6 @@
+#include "ui/reports/TfManReport.h"
+
+TfManReport::TfManReport(QWidget* parent)
+    : FaxWindow(QStringLiteral("fManReport"), QString(), 361, QStringLiteral("mGood"), true,
+                parent),
+      mGood(memo()) {}

@@ -1,0 +1,6 @@
+#include "ui/reports/TfReport.h"
+
+TfReport::TfReport(QWidget* parent)
+    : FaxWindow(QStringLiteral("fReport"), QStringLiteral("Отчет"), 545, QStringLiteral("mReport"),
+                false, parent),
+      mReport(memo()) {}
