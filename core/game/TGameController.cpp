@@ -68,6 +68,7 @@ void TGameController::AddPlayer(const QString& title, const QString& playerName,
 
 void TGameController::FinishSetup() {
     game_.FinishSetup();
+    marketHistory_.Start(game_.Players);
     endTurnCaption_ = game_.PlayerCount == 1 ? EndOfWeekCaption : NextPlayerCaption;
     if (TZorvick* company = Company())
         company->StartTurnMoney = company->Money;
@@ -160,6 +161,7 @@ bool TGameController::SettleWeek() {
         return false;
     }
     report_.Begin(dateText());
+    marketHistory_.BeginWeek(dateText());
     for (std::size_t k = 0; k < game_.Players.size(); ++k)
         settlePlayer(*game_.Players[k], std::int32_t(k));
     report_.Finish();
@@ -179,6 +181,7 @@ void TGameController::dropRuinedPlayers() {
             return;
         const auto index = std::size_t(ruined - players.begin());
         const std::size_t last = players.size() - 1;
+        marketHistory_.DropPosition(std::int32_t(index));
         // The last firm takes the place, and its market records go with it.
         if (index != last) {
             *ruined = std::move(players[last]);
@@ -248,6 +251,7 @@ void TGameController::settlePlayer(TZorvick& player, std::int32_t k) {
     player.SellAmount = 0;
 
     report_.AddRow(player.PlayerName, player.Sold, player.Price);
+    marketHistory_.AddRow(k, player, offered);
 
     TWeekRecord week;
     week.AdvExp = player.AdvExp;
@@ -486,5 +490,6 @@ QJsonObject TGameController::toJson() const {
                              QJsonArray{levelAllowed_[0], levelAllowed_[1], levelAllowed_[2]}},
                             {"Ended", ended_}});
     json.insert("MarketReport", QJsonArray::fromStringList(report_.Lines()));
+    json.insert("MarketHistory", marketHistory_.toJson());
     return json;
 }

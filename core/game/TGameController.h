@@ -3,6 +3,7 @@
 #include "core/board/TLabelTexts.h"
 #include "core/board/WeeklyInputs.h"
 #include "core/game/TGame.h"
+#include "core/game/TMarketHistory.h"
 #include "core/platform/Services.h"
 #include "core/reports/StatisticsGauge.h"
 #include "core/reports/TMarketReport.h"
@@ -100,6 +101,9 @@ public:
     QString EndTurnCaption() const { return endTurnCaption_; }
     QString MarketReport() const { return report_.Text(); }
     const QStringList& MarketReportLines() const { return report_.Lines(); }
+    // Every firm's sales, price and money in every settled week of the game.
+    const TMarketHistory& MarketHistory() const { return marketHistory_; }
+    TMarketHistory& MarketHistory() { return marketHistory_; }
 
     // Per-move states of the later windows, kept here so each takes them when it opens.
     bool ResearchInvestAllowed() const { return researchInvestAllowed_; } // research bPProduce
@@ -187,6 +191,7 @@ private:
     TGame game_;
     TLabelTexts labelTexts_;
     TMarketReport report_;
+    TMarketHistory marketHistory_;
     DemandRoutine demand_;
     StatisticsRoutine statistics_ = nullptr;
     TCalendar dateOf_{};

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -357,6 +358,61 @@ TEST(MarketReport, RowsAreFilledOnTheRightAndNeverCut) {
               "| Пётр Первый Великий Император | 0                  | 100      | 0           |");
     EXPECT_EQ(lines[13], lines[8]);
     EXPECT_EQ(lines[14], " Text'O'Phone - только качественная связь!");
+}
+
+TEST(MarketHistory, OneRowAFirmAWeekAndARuinedFirmsLineEndsWhereItLeft) {
+    Game g{"A", "B", "C"};
+    g.player(0).Industries[0].Storages[1].Load(10, g.prompter);
+    fixedDemand = 4;
+    g.endMove("10", "77", "5");
+    g.endMove();
+    g.endMove();
+    const TMarketHistory& market = g.controller->MarketHistory();
+    ASSERT_EQ(market.Weeks(), 1);
+    EXPECT_EQ(market.WeekDates(), QStringList{"2026.12.1"});
+    ASSERT_EQ(market.Rows().size(), 3u);
+    EXPECT_EQ(market.Rows()[0], (TMarketRow{1, 0, 10, 4, 77, 308, g.player(0).Money}));
+    EXPECT_FLOAT_EQ(market.Share(0, 1), 1);
+    EXPECT_FLOAT_EQ(market.Share(2, 1), 0);
+
+    // B leaves at the next settlement and C takes its place in the list.
+    g.player(1).Removed = true;
+    g.playWeek();
+    g.playWeek();
+    ASSERT_EQ(market.Weeks(), 3);
+    EXPECT_EQ(market.FirmRows(1).size(), 1u);
+    const auto c = market.FirmRows(2);
+    ASSERT_EQ(c.size(), 3u);
+    EXPECT_EQ(c.back().Week, 3);
+    EXPECT_FLOAT_EQ(c.back().Money, g.player(1).Money);
+    // Nothing sold in week 3: no firm has a share.
+    EXPECT_FLOAT_EQ(market.Share(0, 3) + market.Share(2, 3), 0);
+    EXPECT_EQ(market.Firms()[2].Title, "Firm C");
+
+    // Read back, the history goes on with the same seats.
+    TMarketHistory copy;
+    ASSERT_TRUE(copy.fromJson(market.toJson()));
+    EXPECT_EQ(copy.Rows(), market.Rows());
+    EXPECT_EQ(copy.WeekDates(), market.WeekDates());
+    copy.BeginWeek("2026.12.4");
+    copy.AddRow(1, g.player(1), 0);
+    EXPECT_EQ(copy.Rows().back().Firm, 2);
+    QJsonObject broken = market.toJson();
+    broken.insert("Seats", QJsonArray{7});
+    EXPECT_FALSE(copy.fromJson(broken));
+}
+
+TEST(MarketHistory, KeepsTheWholeGameWhileTheFirmsHistoryKeepsTen) {
+    Game g{"Ann", "Bob"};
+    for (int week = 1; week <= 60; ++week) {
+        g.player(0).Money = g.player(1).Money = 1e6f;
+        g.playWeek();
+    }
+    const TMarketHistory& market = g.controller->MarketHistory();
+    EXPECT_EQ(market.Weeks(), 60);
+    EXPECT_EQ(market.Rows().size(), 120u);
+    EXPECT_EQ(market.FirmRows(1).back().Week, 60);
+    EXPECT_EQ(g.player(0).HistoryCount, 10);
 }
 
 } // namespace

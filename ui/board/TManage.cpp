@@ -21,7 +21,9 @@
 #include "ui/mail/TfMailProgram.h"
 #include "ui/mail/TfTextoPhone.h"
 #include "ui/reports/TFStatistics.h"
+#include "ui/reports/TfHistory.h"
 #include "ui/reports/TfManReport.h"
+#include "ui/reports/TfMarket.h"
 #include "ui/reports/TfReport.h"
 
 #include <QAbstractButton>
@@ -40,6 +42,10 @@
 #include <QTimer>
 
 namespace {
+
+// Ctrl and these open the two chart windows.
+constexpr Qt::Key HistoryKey = Qt::Key_H;
+constexpr Qt::Key MarketKey = Qt::Key_M;
 
 // A name longer than its label is written smaller rather than cut; the tooltip
 // holds it whole should even the smallest size not do.
@@ -280,6 +286,17 @@ void TManage::buildWindow() {
     miGeneral->setObjectName(QStringLiteral("miGeneral"));
     connect(miSelf, &QAction::triggered, this, &TManage::miSelfClick);
     connect(miGeneral, &QAction::triggered, this, &TManage::miGeneralClick);
+    miHistory = pmStatisticsPopup->addAction(QStringLiteral("История фирмы"));
+    miHistory->setObjectName(QStringLiteral("miHistory"));
+    miHistory->setShortcut(QKeySequence(Qt::CTRL | HistoryKey));
+    miMarket = pmStatisticsPopup->addAction(QStringLiteral("Рынок"));
+    miMarket->setObjectName(QStringLiteral("miMarket"));
+    miMarket->setShortcut(QKeySequence(Qt::CTRL | MarketKey));
+    // The keys are the board's (FormKeyDown); in the menu they are only shown.
+    for (QAction* chart : {miHistory, miMarket})
+        chart->setShortcutContext(Qt::WidgetShortcut);
+    connect(miHistory, &QAction::triggered, this, &TManage::miHistoryClick);
+    connect(miMarket, &QAction::triggered, this, &TManage::miMarketClick);
 
     MailTimer = new QTimer(this);
     MailTimer->setObjectName(QStringLiteral("MailTimer"));
@@ -393,6 +410,8 @@ void TManage::createDialogs() {
     fMailProgram = new TfMailProgram(controller_, this);
     connect(bbMailBox, &QPushButton::clicked, this, &TManage::bbMailBoxClick);
     fManReport = new TfManReport(this);
+    fHistory = new TfHistory(controller_, this);
+    fMarket = new TfMarket(controller_, this);
 }
 
 void TManage::connectController() {
@@ -539,6 +558,16 @@ void TManage::miSelfClick() {
     fManReport->exec();
 }
 
+void TManage::miHistoryClick() {
+    if (fHistory && controller_.StatisticsEnabled())
+        fHistory->Execute();
+}
+
+void TManage::miMarketClick() {
+    if (fMarket && controller_.StatisticsEnabled())
+        fMarket->Execute();
+}
+
 void TManage::bbIndustryStatisticsClick() {
     SelectEnterprise();
     FStatistics->Execute();
@@ -589,6 +618,10 @@ void TManage::bHelpClick() {
 bool TManage::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
         services_.help.showTopic(BoardRules::HelpTopicBoard);
+        return true;
+    }
+    if (modifiers == Qt::ControlModifier && (key == HistoryKey || key == MarketKey)) {
+        key == HistoryKey ? miHistoryClick() : miMarketClick();
         return true;
     }
     const QString name = BoardRules::ShortcutButton(key, modifiers);

@@ -29,8 +29,10 @@ class TFStatistics;
 class TFTrade;
 class TFUpgrade;
 class TfAbout;
+class TfHistory;
 class TfMailProgram;
 class TfManReport;
+class TfMarket;
 class TfReport;
 class TfTextoPhone;
 class Tsplash;
@@ -76,6 +78,9 @@ public:
     void bMStatsClick();
     void miGeneralClick();
     void miSelfClick();
+    // The charts of the firm's last weeks and of the market; from the second week on.
+    void miHistoryClick();
+    void miMarketClick();
     // The enterprise statistics window, opened on the shown enterprise.
     void bbIndustryStatisticsClick();
     void BNextFirmClick();
@@ -104,7 +109,7 @@ public:
     QStatusBar* StBar;
     QLabel* StBarPanel; // panel 0: the calendar
     QMenu *pmHelpPopup, *pmStatisticsPopup;
-    QAction *miContents, *miIndex, *miSearch, *miAbout, *miSelf, *miGeneral;
+    QAction *miContents, *miIndex, *miSearch, *miAbout, *miSelf, *miGeneral, *miHistory, *miMarket;
     QTimer* MailTimer;
     QList<QPixmap> ILFaces;   // 116 x 116 faces
     QList<QPixmap> ilButtons; // 71 x 21: plain and pressed
@@ -115,6 +120,8 @@ public:
     TfReport* fReport = nullptr;
     TFStatistics* FStatistics = nullptr;
     TfManReport* fManReport = nullptr;
+    TfHistory* fHistory = nullptr;
+    TfMarket* fMarket = nullptr;
     TfTextoPhone* fTextoPhone = nullptr;
     TfMailProgram* fMailProgram = nullptr;
     TFTrade* fTrade = nullptr;
