@@ -8,6 +8,8 @@
 #include "core/players/Strategies.h"
 #include "tests/common/TwoFirms.h"
 
+#include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -183,3 +185,25 @@ TEST(Strategies, BorrowerBuysTheMachinesItCanPayFor) {
 }
 
 } // namespace
+
+// --plot draws without a display: one game's money, or many games' lengths and wins.
+TEST(SimulatorPlot, WritesAPictureWithoutADisplay) {
+    QTemporaryDir dir;
+    const struct {
+        const char* games;
+        QSize size;
+    } cases[] = {{"1", QSize(640, 420)}, {"5", QSize(1280, 420)}};
+    for (const auto& c : cases) {
+        const QString file = dir.filePath(QString("plot%1.png").arg(c.games));
+        QProcess sim;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        sim.setProcessEnvironment(env);
+        sim.start(ZORVICK_SIM, {"--players", "proposed,passive", "--games", c.games, "--weeks",
+                                "12", "--folder", ZORVICK_GAME_DIR, "--plot", file});
+        ASSERT_TRUE(sim.waitForFinished(120000));
+        EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
+        EXPECT_EQ(QImage(file).size(), c.size) << c.games;
+    }
+}

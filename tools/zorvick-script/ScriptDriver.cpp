@@ -7,6 +7,8 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -216,6 +219,8 @@ void ScriptDriver::execute(const QString& line) {
         close(args);
     else if (verb == QLatin1String("wait"))
         wait(args);
+    else if (verb == QLatin1String("grab"))
+        grab(args);
     else if (verb == QLatin1String("state"))
         state();
     else
@@ -524,6 +529,34 @@ void ScriptDriver::wait(const QJsonValue& value) {
     }
     // Replaces the turn already due, so timers of the game fire meanwhile.
     schedule(int(ms));
+}
+
+void ScriptDriver::grab(const QJsonValue& value) {
+    const QJsonArray args = value.toArray();
+    const QString name = args.at(0).toString();
+    const QString file = args.at(1).toString();
+    if (file.isEmpty()) {
+        error(QStringLiteral("grab takes a window name and a file name"));
+        return;
+    }
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            window = w;
+    if (!window) {
+        error(QStringLiteral("no open window named ") + name);
+        return;
+    }
+    const QPixmap picture = window->grab();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    if (!picture.save(file)) {
+        error(QStringLiteral("cannot write ") + file);
+        return;
+    }
+    print({{"grab", QJsonObject{{"name", name},
+                                {"file", file},
+                                {"width", picture.width()},
+                                {"height", picture.height()}}}});
 }
 
 void ScriptDriver::state() {

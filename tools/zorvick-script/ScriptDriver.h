@@ -55,6 +55,8 @@ private:
     void read(const QJsonValue& args);
     void close(const QJsonValue& args);
     void wait(const QJsonValue& args);
+    // Saves an open window as it is drawn into a picture file.
+    void grab(const QJsonValue& args);
     void state();
 
     // A control by name: first in the topmost modal window, then in the board;

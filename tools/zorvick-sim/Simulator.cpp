@@ -194,6 +194,8 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
         }
     }
     result.ended = players.size() <= 1;
+    if (options_.games == 1)
+        result.market = controller.MarketHistory();
     if (players.size() == 1)
         result.winner = seatOf.at(players.front().get());
     return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game/TMarketHistory.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -27,6 +29,7 @@ struct GameResult {
     std::int32_t winner = -1;             // seat (index into the players), -1 for none
     std::vector<std::int32_t> ruinedWeek; // a seat: the settlement that dropped it, 0 if never
     QStringList seats;                    // the strategy at each seat
+    TMarketHistory market;                // a run of one game: every firm's weeks
 };
 
 // Plays whole games through the game controller, one strategy a seat. The seats

@@ -1,25 +1,30 @@
 // zorvick-sim: plays many whole games headless through the game controller, each
 // seat driven by a strategy, and prints how they ended. See docs/balance.md.
 
+#include "Plot.h"
 #include "Simulator.h"
 #include "core/players/Strategies.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 namespace {
 
 const char* const Usage =
     "usage: zorvick-sim --players NAME,NAME[,...] [--scenario FILE.scn] [--games N]\n"
-    "                   [--seed N] [--weeks N] [--csv FILE] [--folder DIR]\n"
+    "                   [--seed N] [--weeks N] [--csv FILE] [--plot FILE.png] [--folder DIR]\n"
     "       zorvick-sim --mix N [--players NAME,NAME,...] [the same options]\n"
     "Plays N whole games (1000) of at most --weeks weeks (52) through the game's\n"
     "controller, one strategy a seat, and prints how many ended, after how many weeks\n"
     "and who won. Without --scenario the game chooses among the folder's scenarios.\n"
-    "--csv writes every firm's money after every week. --folder is the game folder\n"
+    "--csv writes every firm's money after every week. --plot draws the run as a\n"
+    "picture: the spread of the game lengths and the wins, or for --games 1 every\n"
+    "firm's money week by week (no display needed). --folder is the game folder\n"
     "(the program's own by default). --mix seats N different strategies in each game,\n"
     "drawn at random from --players (all strategies by default), and counts each\n"
     "strategy's wins among the games it sat in. Strategies: ";
@@ -29,13 +34,27 @@ int fail(const QString& message) {
     return 2;
 }
 
+// Drawing needs the window system's fonts and painting, though no display.
+bool wantsPlot(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--plot") == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (wantsPlot(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     SimOptions options;
     options.folder = QCoreApplication::applicationDirPath();
-    QString csvPath;
+    QString csvPath, plotPath;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -61,6 +80,8 @@ int main(int argc, char** argv) {
             options.weeks = value.toInt(&ok);
         else if (arg == QLatin1String("--csv"))
             csvPath = value;
+        else if (arg == QLatin1String("--plot"))
+            plotPath = value;
         else if (arg == QLatin1String("--folder"))
             options.folder = value;
         else
@@ -90,5 +111,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "\n");
     csvStream.flush();
     std::fputs(qPrintable(simulator.Summary(results)), stdout);
+    if (!plotPath.isEmpty()) {
+        if (const QString problem = WritePlot(plotPath, options, results, simulator.SeatNames());
+            !problem.isEmpty())
+            return fail(problem);
+    }
     return 0;
 }
