@@ -63,6 +63,7 @@ private slots:
         TfHistory w(f.controller);
         w.Refresh();
         const TExpences& h = f.company().Expences;
+        QCOMPARE(w.chMoney->chart()->title(), QStringLiteral("Alpha: деньги на начало недели"));
         auto* money = seriesNamed<QLineSeries>(w.chMoney, {});
         QVERIFY(money);
         QCOMPARE(ys(money), asReals(h.StartTurnMoney));

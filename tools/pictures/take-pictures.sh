@@ -1,6 +1,7 @@
 #!/bin/sh
 # Plays a short scripted game of three firms with zorvick-script (offscreen) and
-# grabs the game's windows into docs/images/, for the README and docs/pictures.md.
+# grabs the game's windows into docs/images/, for the README and docs/pictures.md;
+# then plots the simulator's runs of docs/balance.md there.
 # Run it again after a window changes:   tools/pictures/take-pictures.sh [BUILD_DIR]
 # (BUILD_DIR defaults to build/; the game folder is BUILD_DIR/bin.)
 set -eu
@@ -55,9 +56,9 @@ script() {
     grab Manage board
     key Ctrl+F; grab FTrade asset-trade; click bCancel
     key Ctrl+S; grab FSTrad staff; click bCancel
-    key Ctrl+R; grab FRMTrad raw-materials; click bOK
+    key Ctrl+R; type EAmountOfWP 300; grab FRMTrad raw-materials; click wpBuy; click bOK
     key Ctrl+B; grab FLoans bank; click bCancel
-    key Ctrl+P; type eAmountOfP 120; grab FPTrade production; click bCancel
+    key Ctrl+P; type eAmountOfP 120; grab FPTrade production; click bPProduce; click bCancel
     key Ctrl+L; grab FRLTrade research; click bCancel
     click bbMailBox; say '{"click": ["lvMail", 0, 0]}'; grab fMailProgram mail; say '{"close": "fMailProgram"}'
     click bTP; grab fTextoPhone telephone; click sbExit
@@ -82,4 +83,17 @@ if grep -q '^{"error"' "$log"; then
     grep -v '"window"' "$log" | grep -m1 -B12 '^{"error"' >&2
     exit 1
 fi
-grep -c '"grab"' "$log" | xargs printf 'take-pictures: %s pictures in docs/images\n'
+grep -c '"grab"' "$log" | xargs printf 'take-pictures: %s pictures of windows in docs/images\n'
+
+# The plots of docs/balance.md.
+sim() { # picture, then the simulator's options
+    picture=$1
+    shift
+    "$build/bin/zorvick-sim" --games 1000 --seed 1 "$@" --plot "$images/$picture.png" > /dev/null 2>&1 ||
+        { echo "take-pictures: zorvick-sim $* failed" >&2; exit 1; }
+}
+sim balance-mix-calm --mix 4 --scenario calm.scn
+sim balance-mix-chained --mix 4
+sim balance-fixed-calm --players proposed,undercutter,researcher,passive --scenario calm.scn
+sim balance-one-game --players proposed,undercutter,researcher,passive --scenario calm.scn --games 1
+echo "take-pictures: 4 plots of the balance in docs/images"

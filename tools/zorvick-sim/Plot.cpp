@@ -36,7 +36,9 @@ QChart* lengthsChart(const SimOptions& options, const std::vector<GameResult>& r
     QStringList labels;
     for (int b = 0; b < bins; ++b)
         labels << (span == 1 ? QString::number(b + 1)
-                             : QStringLiteral("%1-%2").arg(b * span + 1).arg((b + 1) * span));
+                             : QStringLiteral("%1-%2")
+                                   .arg(b * span + 1)
+                                   .arg(std::min((b + 1) * span, options.weeks)));
     labels << QStringLiteral(">%1").arg(options.weeks);
     auto* bars = new QStackedBarSeries;
     bars->append(TChartWindow::NewBarSet(QStringLiteral("закончилась"), ended, 0));
@@ -51,6 +53,7 @@ QChart* lengthsChart(const SimOptions& options, const std::vector<GameResult>& r
     TChartWindow::SetAxes(
         chart, x, TChartWindow::ValueAxis(QStringLiteral("игр"), 0, std::max(most, running[bins])));
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setMaximumWidth(ChartWidth);
     return chart;
 }
 
@@ -80,11 +83,19 @@ QChart* winsChart(const SimOptions& options, const std::vector<GameResult>& resu
         most = std::max(most, shares.back());
     }
     auto* bars = new QBarSeries;
-    bars->append(TChartWindow::NewBarSet(QStringLiteral("победы"), shares, 2));
+    QBarSet* set = TChartWindow::NewBarSet(QStringLiteral("победы"), shares, 2);
+    set->setLabelColor(Qt::black);
+    set->setLabelFont(chart->legend()->font());
+    bars->append(set);
+    bars->setLabelsVisible(true);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    bars->setLabelsFormat(QStringLiteral("@value"));
+    bars->setLabelsPrecision(3);
     chart->addSeries(bars);
     auto* x = new QBarCategoryAxis;
     x->append(names);
-    x->setLabelsAngle(names.size() > 4 ? -45 : 0);
+    // Upright, so long strategy names are never cut.
+    x->setLabelsAngle(-90);
     x->setLabelsFont(chart->legend()->font());
     TChartWindow::SetAxes(chart, x, TChartWindow::ValueAxis(QStringLiteral("%"), 0, most));
     chart->legend()->hide();

@@ -67,17 +67,22 @@ void TfHistory::Refresh() {
     const TZorvick* company = controller_.Company();
     if (!company)
         return;
-    setWindowTitle(QStringLiteral("История фирмы: ") + company->Title);
     const TExpences& history = company->Expences;
     const int lastWeek = controller_.MarketHistory().Weeks();
-    ShowChart(chMoney, MoneyChart(history, lastWeek));
-    ShowChart(chIncome, IncomeChart(history, lastWeek));
-    ShowChart(chLoans, LoansChart(history, lastWeek));
-    ShowChart(chResearch, ResearchChart(history, lastWeek));
+    const std::pair<QChartView*, QChart*> charts[] = {
+        {chMoney, MoneyChart(history, lastWeek)},
+        {chIncome, IncomeChart(history, lastWeek)},
+        {chLoans, LoansChart(history, lastWeek)},
+        {chResearch, ResearchChart(history, lastWeek)}};
+    // Players share the screen: each chart says whose firm it shows.
+    for (const auto& [view, chart] : charts) {
+        chart->setTitle(company->Title + QStringLiteral(": ") + chart->title());
+        ShowChart(view, chart);
+    }
 }
 
 QChart* TfHistory::MoneyChart(const TExpences& history, int lastWeek) {
-    QChart* chart = NewChart(QStringLiteral("Денег на начало недели"));
+    QChart* chart = NewChart(QStringLiteral("деньги на начало недели"));
     qreal low = 0, high = 0;
     for (const float money : history.StartTurnMoney)
         extend(low, high, money);
@@ -88,7 +93,7 @@ QChart* TfHistory::MoneyChart(const TExpences& history, int lastWeek) {
 }
 
 QChart* TfHistory::IncomeChart(const TExpences& history, int lastWeek) {
-    QChart* chart = NewChart(QStringLiteral("Выручка и затраты недели"));
+    QChart* chart = NewChart(QStringLiteral("выручка и затраты недели"));
     const struct {
         const Series& series;
         const char* name;
@@ -116,7 +121,7 @@ QChart* TfHistory::IncomeChart(const TExpences& history, int lastWeek) {
 }
 
 QChart* TfHistory::LoansChart(const TExpences& history, int lastWeek) {
-    QChart* chart = NewChart(QStringLiteral("Кредит: взято и погашено"));
+    QChart* chart = NewChart(QStringLiteral("кредит взят и погашен"));
     // TurnLoan is the week's repayment less the loans taken.
     QList<qreal> taken, repaid;
     qreal high = 0;
@@ -134,7 +139,7 @@ QChart* TfHistory::LoansChart(const TExpences& history, int lastWeek) {
 }
 
 QChart* TfHistory::ResearchChart(const TExpences& history, int lastWeek) {
-    QChart* chart = NewChart(QStringLiteral("Исследования и дизайн"));
+    QChart* chart = NewChart(QStringLiteral("исследования и дизайн"));
     auto* bars = new QBarSeries;
     bars->append(NewBarSet(QStringLiteral("Дизайн за неделю"), values(history.RL), 4));
     bars->setBarWidth(0.5);

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr std::int32_t MarkedWeeks = 20;
+
 // One line a firm through its weeks of the value the row gives.
 QChart* firmLines(const TMarketHistory& market, const QString& title, const QString& unit,
                   float TMarketRow::*field) {
@@ -25,7 +27,10 @@ QChart* firmLines(const TMarketHistory& market, const QString& title, const QStr
             low = std::min<qreal>(low, row.*field);
             high = std::max<qreal>(high, row.*field);
         }
-        TChartWindow::AddLine(chart, market.Firms()[std::size_t(firm)].Title, points, firm);
+        QLineSeries* line =
+            TChartWindow::AddLine(chart, market.Firms()[std::size_t(firm)].Title, points, firm);
+        // Over many weeks the marks would hide the lines.
+        line->setPointsVisible(market.Weeks() <= MarkedWeeks);
     }
     TChartWindow::SetAxes(chart, TChartWindow::WeekAxis(1, std::max(1, market.Weeks())),
                           TChartWindow::ValueAxis(unit, low, high));

@@ -135,6 +135,7 @@ QLineSeries* TChartWindow::AddLine(QChart* chart, const QString& name, const QLi
     QPen pen(SeriesColour(colour));
     pen.setWidth(2);
     series->setPen(pen);
+    // Each point marked, so one week alone still shows.
     series->setPointsVisible(true);
     series->setMarkerSize(6);
     chart->addSeries(series);
