@@ -27,8 +27,8 @@ QChart* firmLines(const TMarketHistory& market, const QString& title, const QStr
             low = std::min<qreal>(low, row.*field);
             high = std::max<qreal>(high, row.*field);
         }
-        QLineSeries* line =
-            TChartWindow::AddLine(chart, market.Firms()[std::size_t(firm)].Title, points, firm);
+        QLineSeries* line = TChartWindow::AddLine(
+            chart, TChartWindow::LegendName(market.Firms()[std::size_t(firm)].Title), points, firm);
         // Over many weeks the marks would hide the lines.
         line->setPointsVisible(market.Weeks() <= MarkedWeeks);
     }
@@ -84,7 +84,7 @@ QChart* TfMarket::SharesChart(const TMarketHistory& market) {
         QList<qreal> shares;
         for (int week = 1; week <= weeks; ++week)
             shares.append(100.0 * market.Share(firm, week));
-        bars->append(NewBarSet(market.Firms()[std::size_t(firm)].Title, shares, firm));
+        bars->append(NewBarSet(LegendName(market.Firms()[std::size_t(firm)].Title), shares, firm));
     }
     bars->setBarWidth(0.8);
     chart->addSeries(bars);

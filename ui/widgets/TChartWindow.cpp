@@ -127,6 +127,14 @@ QChart* TChartWindow::NewChart(const QString& title) {
     return chart;
 }
 
+QString TChartWindow::LegendName(const QString& name) {
+    constexpr qsizetype Longest = 20;
+    if (name.size() <= Longest)
+        return name;
+    const qsizetype head = (Longest - 1) / 2;
+    return name.left(head) + QChar(0x2026) + name.right(Longest - 1 - head);
+}
+
 QLineSeries* TChartWindow::AddLine(QChart* chart, const QString& name, const QList<QPointF>& points,
                                    int colour) {
     auto* series = new QLineSeries;

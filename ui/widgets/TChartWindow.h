@@ -39,6 +39,9 @@ public:
     // An empty chart with the title, the fixed-pitch font, the board's colours and
     // the legend at the right.
     static QChart* NewChart(const QString& title);
+    // A firm's name as the legend shows it: a long one keeps its start and its end,
+    // where names that begin alike differ.
+    static QString LegendName(const QString& name);
     // A line through the points, each point marked, so one week still shows.
     static QLineSeries* AddLine(QChart* chart, const QString& name, const QList<QPointF>& points,
                                 int colour);
