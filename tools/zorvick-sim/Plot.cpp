@@ -117,7 +117,6 @@ QString WritePlot(const QString& file, const SimOptions& options,
     if (results.empty())
         return QStringLiteral("no game to plot");
     QWidget sheet;
-    sheet.setAttribute(Qt::WA_DontShowOnScreen);
     auto* row = new QHBoxLayout(&sheet);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -127,9 +126,9 @@ QString WritePlot(const QString& file, const SimOptions& options,
         row->addWidget(viewOf(lengthsChart(options, results), &sheet));
         row->addWidget(viewOf(winsChart(options, results, seatNames), &sheet));
     }
-    sheet.show();
+    // Drawn without being shown: the layout and the charts get their sizes as it renders.
+    sheet.adjustSize();
     const QPixmap picture = sheet.grab();
-    sheet.hide();
     if (!picture.save(file, "PNG"))
         return QStringLiteral("cannot write %1").arg(file);
     return {};
