@@ -1,6 +1,6 @@
 // Two weeks played from the board through the script driver: a loan, workers, raw
 // materials, a run priced by the production window, sales, the repayment, research
-// and design, and a run closed by the close box, which proposes nothing.
+// and design, and a run closed by the close box, which proposes as "Закрыть" does.
 #include "tests/common/ScriptRun.h"
 
 #include <QJsonArray>
@@ -94,8 +94,6 @@ TEST(FinanceScript, AFirmBorrowsProducesSellsAndRepays) {
     ASSERT_EQ(price.size(), 2);
     EXPECT_NEAR(price[0].toDouble(), (charge / 1000.0 + 40) * 1.5, 1);
     EXPECT_EQ(offer[0], "1000");
-    // The close box proposed nothing: the turn start's figures stayed.
-    EXPECT_EQ(price[1] + offer[1], "00");
     const auto buttons = reads(out, "bPProduce");
     ASSERT_EQ(buttons.size(), 2);
     EXPECT_FALSE(buttons[0]["enabled"].toBool()); // one run a move
@@ -117,6 +115,9 @@ TEST(FinanceScript, AFirmBorrowsProducesSellsAndRepays) {
     const QJsonObject industry = week1["Industries"].toArray()[0].toObject();
     EXPECT_EQ(industry["Storages"].toArray()[1].toObject()["Amount"].toInt(),
               1000 - std::lround(sold));
+    // The close box proposed the second run's price and the whole stock.
+    EXPECT_NE(price[1], "0");
+    EXPECT_EQ(offer[1].toInt(), 1000 - std::lround(sold) + 100);
 
     const QJsonObject week2 = states[1]["Players"].toArray()[0].toObject();
     EXPECT_EQ(week2["Debt"].toDouble(), 0);

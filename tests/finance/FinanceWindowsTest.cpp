@@ -1,5 +1,6 @@
-// The bank, production and research windows: the close button runs the closing
-// steps, the close box and Esc do not; a bank closed by the scenario stays shut.
+// The bank, production and research windows: they open with the amount ready for
+// typing, the close button, the close box and Esc all run the closing steps, the
+// arrows step the sums; a bank closed by the scenario stays shut.
 #include "core/platform/NullHelp.h"
 #include "core/platform/RandomSource.h"
 #include "core/platform/ScriptedPrompter.h"
@@ -11,6 +12,7 @@
 #include "ui/finance/TFPTrade.h"
 #include "ui/finance/TFRLTrade.h"
 #include "ui/widgets/TAmountEdit.h"
+#include "ui/widgets/TUpDown.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -18,13 +20,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 
 class FinanceWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void onlyTheCloseButtonRunsTheClosingSteps() {
+    void everyWayOfClosingRunsTheClosingSteps() {
         QTemporaryDir dir;
         ScriptedPrompter prompter(ScriptedPrompter::OnUnexpected::AnswerNo);
         SilentSound sound;
@@ -59,28 +62,39 @@ private slots:
                 [b = closeButton] { b->click(); },
             };
             for (int i = 0; i < 3; ++i) {
-                // Typed and left: only the close button sets the amount back.
-                QTimer::singleShot(0, window, [e = edit] {
-                    e->selectAll();
-                    QTest::keyClicks(e, "12");
+                // Typed at once: the amount has the focus, its text selected.
+                QTimer::singleShot(0, window, [w = window, e = edit] {
+                    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(e));
+                    QTest::keyClicks(w->focusWidget(), "12");
+                    QCOMPARE(e->text(), QStringLiteral("12"));
                 });
                 QTimer::singleShot(0, window, ways[i]);
                 QCOMPARE(execute(), int(QDialog::Rejected));
                 QVERIFY(!window->isVisible());
-                QCOMPARE(edit->text(), i == 2 ? QStringLiteral("0") : QStringLiteral("12"));
+                QCOMPARE(edit->text(), QStringLiteral("0"));
             }
         }
-        QCOMPARE(cleared.count(), 3);
+        QCOMPARE(cleared.count(), 9);
 
-        // A run closed by the close box proposes no price.
+        // The bank's and research's arrows step the sum by a round amount.
+        for (TUpDown* upDown : {bank.WPUpDown, research.WPUpDown, research.udRl}) {
+            auto* sum = qobject_cast<QLineEdit*>(upDown->parentWidget()->findChild<TAmountEdit*>());
+            upDown->UpButton->click();
+            upDown->UpButton->click();
+            upDown->DownButton->click();
+            QCOMPARE(sum->text(), QStringLiteral("1000"));
+            sum->setText(QStringLiteral("0"));
+        }
+
+        // A run closed by the close box proposes its price as the close button does.
         QTimer::singleShot(0, &production, [&] {
             production.bPProduce->click();
             production.close();
         });
         production.Execute();
         QCOMPARE(controller.Company()->Produced, 1000); // the largest run, shown on opening
-        QCOMPARE(proposed.count(), 0);
-        QCOMPARE(cleared.count(), 3);
+        QCOMPARE(proposed.count(), 1);
+        QCOMPARE(cleared.count(), 10);
         QVERIFY(prompter.boxes().isEmpty());
     }
 

@@ -241,3 +241,23 @@ TEST(ZorvickScript, ChartsOpenFromTheMenuAndGrabSavesWhatIsDrawn) {
             shown.append(w["name"].toString());
     EXPECT_EQ(shown.filter("fMarket").size(), 1);
 }
+
+TEST(ZorvickScript, EnterAfterAClickedFaceButtonPressesOk) {
+    // The click leaves the focus on ">", as a mouse does; Enter must still mean OK.
+    const QString start = QString(R"({"start": {"folder": "%1"}})").arg(ZORVICK_GAME_FOLDER);
+    const auto out =
+        run({start, R"({"key": "Space"})", R"({"type": ["eCount", "2"]})", R"({"key": "Return"})",
+             R"({"type": ["eTitle", "Альфа"]})", R"({"type": ["ePlayerName", "Ося"]})",
+             R"({"click": "bNextFace"})", R"({"key": "Return"})",
+             R"({"read": ["PlayerEntryDialog"]})", R"({"type": ["eTitle", "Бета"]})",
+             R"({"type": ["ePlayerName", "Киса"]})", R"({"answer": ["no"]})",
+             R"({"click": "bExit"})", R"({"key": "Return"})", R"({"state": true})"});
+    EXPECT_TRUE(errorsOf(out).isEmpty()) << errorsOf(out).join("; ").toStdString();
+    EXPECT_EQ(readOf(out, "PlayerEntryDialog")["text"].toString(), "Ввод данных: Игрок 2");
+    const auto states = withKey(out, "state");
+    ASSERT_EQ(states.size(), 1);
+    const QJsonArray players = states[0]["Players"].toArray();
+    ASSERT_EQ(players.size(), 2);
+    EXPECT_EQ(players[0].toObject()["Face"].toInt(), 1);
+    EXPECT_EQ(players[1].toObject()["Title"].toString(), "Бета");
+}

@@ -353,7 +353,9 @@ void ScriptDriver::click(const QJsonValue& value) {
         return;
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->click();
+        // A press and a release on its centre, as a mouse gives them: the button takes
+        // the focus its policy allows, and its release acts.
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
         return;
     }
     if (QTabWidget* tabs = tabOwning(widget)) {

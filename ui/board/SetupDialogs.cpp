@@ -47,14 +47,8 @@ void SetupDialog::keyPressEvent(QKeyEvent* event) {
         help_.showTopic(BoardRules::HelpTopicSetup);
         return;
     }
-    // Enter presses the button that has the focus, not the default OK behind it.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-            button->click();
-            return;
-        }
-    }
+    // Enter presses OK whatever has the focus: the other buttons are no default
+    // buttons, so a clicked ">" does not take Enter over (Space still presses it).
     QDialog::keyPressEvent(event);
 }
 

@@ -34,7 +34,7 @@ TFLoans::TFLoans(TGameController& controller, Prompter& prompter, QWidget* paren
     names.edit = QStringLiteral("eAmountOfP");
     names.editMaxLength = 6;
     names.upDown = QStringLiteral("WPUpDown");
-    names.upDownBound = false; // it moves nothing
+    names.upDownIncrement = RoundSum;
     names.buy = QStringLiteral("bTake");
     names.buyCaption = QStringLiteral("Взять");
     names.sell = QStringLiteral("bGive");

@@ -23,7 +23,7 @@ TFRLTrade::TFRLTrade(TGameController& controller, Prompter& prompter, QWidget* p
     names.edit = QStringLiteral("eAmountOfP");
     names.editMaxLength = 6;
     names.upDown = QStringLiteral("WPUpDown");
-    names.upDownBound = false; // it moves nothing
+    names.upDownIncrement = RoundSum;
     names.buy = QStringLiteral("bPProduce");
     names.buyCaption = QStringLiteral("Вложить");
     const Row research = MakeRow(TSProduction, names);
@@ -38,7 +38,7 @@ TFRLTrade::TFRLTrade(TGameController& controller, Prompter& prompter, QWidget* p
     names.edit = QStringLiteral("eRL");
     names.editMaxLength = 6;
     names.upDown = QStringLiteral("udRl");
-    names.upDownBound = false;
+    names.upDownIncrement = RoundSum;
     names.buy = QStringLiteral("bRL");
     names.buyCaption = QStringLiteral("Вложить");
     const Row design = MakeRow(tsRL, names);

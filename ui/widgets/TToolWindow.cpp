@@ -5,12 +5,12 @@
 #include "ui/widgets/TAmountEdit.h"
 #include "ui/widgets/TUpDown.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -31,6 +31,10 @@ TToolWindow::TToolWindow(const QString& objectName, const QString& caption, QSiz
     pages_ = new QTabWidget(this);
     pages_->setObjectName(pageControlName);
     pages_->setGeometry(0, 0, clientSize.width(), 417);
+    connect(pages_, &QTabWidget::currentChanged, this, [this] {
+        if (isVisible())
+            focusAmount();
+    });
 }
 
 QWidget* TToolWindow::AddPage(const QString& name, const QString& caption) {
@@ -75,8 +79,12 @@ TToolWindow::Row TToolWindow::MakeRow(QWidget* page, const RowNames& names) {
         row.edit =
             new TAmountEdit(page, names.edit, QRect(16, EditTop, 129, 23), names.editMaxLength);
         if (!names.upDown.isEmpty())
-            row.upDown = new TUpDown(names.upDownBound ? row.edit : nullptr, names.upDown,
+            row.upDown = new TUpDown(row.edit, names.upDown,
                                      QRect(145, EditTop, names.upDownWidth, 23), page);
+        if (row.upDown && names.upDownIncrement > 1) {
+            row.upDown->Increment = names.upDownIncrement;
+            row.upDown->Max = std::numeric_limits<int>::max();
+        }
     }
     if (!names.total.isEmpty()) {
         row.total = new QLabel(page);
@@ -99,30 +107,27 @@ void TToolWindow::SetTotal(QLabel* total, const QString& text) {
 }
 
 void TToolWindow::AddCloseBox() {
-    closeBox_ = true;
     setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
 }
 
 void TToolWindow::reject() {
-    if (!closingByBox_)
-        Closing();
+    // The close button, Esc and the close box (through closeEvent) all come here.
+    Closing();
     QDialog::reject();
 }
 
-void TToolWindow::closeEvent(QCloseEvent* event) {
-    // The close button's own close (QDialog::done) does not come here.
-    closingByBox_ = closeBox_;
-    QDialog::closeEvent(event);
-    closingByBox_ = false;
+void TToolWindow::focusAmount() {
+    QWidget* page = pages_->currentWidget();
+    auto* edit = page ? page->findChild<TAmountEdit*>() : nullptr;
+    if (!edit || !edit->isEnabled())
+        return;
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
 }
 
 void TToolWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         help_.showTopic(helpTopic_);
-        return;
-    }
-    if (closeBox_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close(); // as the close box
         return;
     }
     QDialog::keyPressEvent(event);
@@ -131,4 +136,5 @@ void TToolWindow::keyPressEvent(QKeyEvent* event) {
 void TToolWindow::showEvent(QShowEvent* event) {
     BoardUi::centreOnScreen(this);
     QDialog::showEvent(event);
+    focusAmount();
 }

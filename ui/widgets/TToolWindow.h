@@ -13,8 +13,9 @@ class TUpDown;
 // border without close box, centred, the fixed-pitch font, a page control at the
 // top, a close button at the bottom right and a help topic on F1. The helpers put
 // the usual parts of a page at their usual places, so a window's code is its rules
-// and its texts. Closing by the close button, Esc or the window system runs
-// Closing() first.
+// and its texts. Closing by the close button, Esc or the title bar's close box
+// runs Closing() first, so no way of closing skips the window's closing steps.
+// The window opens with the focus in the amount edit of its page, text selected.
 class TToolWindow : public QDialog {
     Q_OBJECT
 public:
@@ -32,7 +33,7 @@ public:
         int editMaxLength = 4;
         QString upDown; // up-down at 145, 88
         int upDownWidth = 16;
-        bool upDownBound = true; // false: it steps no edit
+        int upDownIncrement = 1; // above 1 the range grows to what the edit holds
         QString total;           // total line at 176, 88 (145 x 23)
         QString totalText;       // its first text
         QString buy, sell;       // buttons at 16, 120 and 96, 120 (75 x 25)
@@ -50,6 +51,8 @@ public:
         QPushButton* sell = nullptr;
     };
 
+    // The step of the up-downs of sums of money paid in round amounts.
+    static constexpr int RoundSum = 1000;
     static constexpr int TotalWidth = 145;
     static constexpr int TotalHeight = 23;
     static constexpr int EditTop = 88;
@@ -73,19 +76,18 @@ protected:
     // The window's own closing rule.
     virtual void Closing() {}
 
-    // Gives the window a close box in its title bar. Closing by it (by the window
-    // system, or by Esc) skips Closing(); only the close button runs it.
+    // Gives the window a close box in its title bar; it closes as the close button does.
     void AddCloseBox();
 
     void reject() override;
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The first key typed goes into the amount of the page shown.
+    void focusAmount();
+
     QTabWidget* pages_;
     Help& help_;
     int helpTopic_;
-    bool closeBox_ = false;
-    bool closingByBox_ = false;
 };

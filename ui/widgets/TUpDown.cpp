@@ -25,8 +25,8 @@ TUpDown::TUpDown(QLineEdit* buddy, const QString& name, QRect geometry, QWidget*
     UpButton = arrow(Qt::UpArrow, QStringLiteral("Up"), QRect(0, 0, geometry.width(), half));
     DownButton = arrow(Qt::DownArrow, QStringLiteral("Down"),
                        QRect(0, half, geometry.width(), geometry.height() - half));
-    connect(UpButton, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(DownButton, &QToolButton::clicked, this, [this] { Step(-1); });
+    connect(UpButton, &QToolButton::clicked, this, [this] { Step(Increment); });
+    connect(DownButton, &QToolButton::clicked, this, [this] { Step(-Increment); });
     if (buddy_)
         buddy_->installEventFilter(this);
 }
@@ -57,11 +57,11 @@ bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
             if (key->key() == Qt::Key_Up) {
-                Step(1);
+                Step(Increment);
                 return true;
             }
             if (key->key() == Qt::Key_Down) {
-                Step(-1);
+                Step(-Increment);
                 return true;
             }
         }

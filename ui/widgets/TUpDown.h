@@ -6,7 +6,7 @@ class QLineEdit;
 class QToolButton;
 
 // An up-down bound to an edit: its arrows (and the Up and Down keys in the edit)
-// step the number in the edit by one within Min..Max and write it back as plain
+// step the number in the edit by Increment within Min..Max and write it back as plain
 // digits, so whatever it writes can be read back. Bound to no edit (a null buddy)
 // it only moves its own position. The arrows are buttons named after the up-down
 // with "Up" and "Down" appended, for scripts.
@@ -18,8 +18,9 @@ public:
 
     int Min;
     int Max;
+    int Increment = 1;
     int Position() const { return position_; }
-    // One step up (+1) or down (-1) from the number the edit shows.
+    // Moves the number the edit shows by delta.
     void Step(int delta);
 
     QToolButton* UpButton;
