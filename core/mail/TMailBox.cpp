@@ -42,10 +42,11 @@ std::int32_t TMailBox::RowToSelect() const {
 }
 
 TMailBox::Click TMailBox::MouseDown(std::int32_t row, bool onSubject) {
-    if (row < 0 || row >= count())
-        return Click::NoRow;
-    if (!onSubject)
-        return Click::OffSubject;
+    if (row < 0 || row >= count() || !onSubject) {
+        // The letter opened before is no longer highlighted: Delete must not find it.
+        selected_ = -1;
+        return row < 0 || row >= count() ? Click::NoRow : Click::OffSubject;
+    }
     selected_ = row;
     controller_.ReadLetter(row);
     return Click::Opened;

@@ -49,7 +49,11 @@ public:
         Opened      // the letter is selected, read and shown
     };
     // A mouse press on the list; row is the selected row after the press (-1 for none).
+    // Only an opened letter stays the target of deletion: a press that opens none
+    // leaves nothing to delete.
     Click MouseDown(std::int32_t row, bool onSubject);
+    // The highlight moved off the opened letter (by the keyboard): nothing is chosen.
+    void Deselect() { selected_ = -1; }
     // The selected letter's text for the reading pane, line breaks as the pane wants them.
     QString SelectedText() const;
 

@@ -56,16 +56,37 @@ QStringList TTelephone::MemoNames() const {
 }
 
 void TTelephone::Show() {
+    // Reopened during a call, the conversation shows where it stood, with its choices.
+    if (connected_)
+        return;
     lines_ = {QStringLiteral("Text'O'Phone - только качественная связь!")};
     selectedLine_ = -1;
     number_.clear();
 }
 
 void TTelephone::Digit(const QString& caption) {
+    if (ringing_)
+        return;
     if (dialled_)
         number_.clear();
     dialled_ = false;
     number_ += caption;
+}
+
+void TTelephone::Backspace() {
+    if (!ringing_)
+        number_.chop(1);
+}
+
+void TTelephone::Enter(std::int32_t highlightedRow) {
+    if (ringing_)
+        return;
+    if (connected_) {
+        if (highlightedRow >= 0)
+            Choose(highlightedRow);
+    } else if (!number_.isEmpty()) {
+        Dial();
+    }
 }
 
 void TTelephone::SetMemo(bool down) {
@@ -73,6 +94,8 @@ void TTelephone::SetMemo(bool down) {
 }
 
 void TTelephone::MemoChosen(std::int32_t row) {
+    if (ringing_)
+        return;
     const auto found = std::find_if(book_.begin(), book_.end(),
                                     [row](const TPBEntry& entry) { return entry.Id == row; });
     if (found != book_.end())
@@ -82,6 +105,8 @@ void TTelephone::MemoChosen(std::int32_t row) {
 }
 
 void TTelephone::Dial() {
+    if (ringing_)
+        return;
     if (number_.isEmpty()) {
         addSelected(QStringLiteral("Ввведите номер."));
         return;
@@ -96,30 +121,33 @@ void TTelephone::Dial() {
         current_ = *found;
         // Four calls in five are answered.
         if (random.bounded(5) < 4) {
-            ring();
+            if (!ring())
+                return;
             connected_ = true;
             abonent_ = current_.Id;
             memoShown_ = false;
             talkShown_ = true;
             addSelected(QStringLiteral("Установлена связь с ") + current_.Name + QLatin1Char('.'));
             buildChoices();
-        } else {
-            busy();
+        } else if (busy()) {
             addSelected(busyLine);
         }
         return;
     }
     // Nobody of the phone book: a modem answers one call in two.
     if (random.bounded(2) == 0) {
-        ring();
-        addSelected(QStringLiteral("Ответил модем."));
-    } else {
-        busy();
+        if (ring())
+            addSelected(QStringLiteral("Ответил модем."));
+    } else if (busy()) {
         addSelected(busyLine);
     }
 }
 
 void TTelephone::HangUp() {
+    if (ringing_) {
+        ringing_ = false;
+        controller_.services().sound.stop();
+    }
     lines_.clear();
     addSelected(hungUp);
     talk_.clear();
@@ -258,22 +286,28 @@ void TTelephone::buildChoices() {
     }
 }
 
-void TTelephone::play(const QString& file, int times) {
+bool TTelephone::play(const QString& file, int times) {
     if (BeforeSound)
         BeforeSound();
     Services& services = controller_.services();
     const QString path = services.folder.resolve(file);
-    for (int i = 0; i < times; ++i)
+    ringing_ = true;
+    for (int i = 0; i < times && ringing_; ++i)
         services.sound.playSync(path);
+    // A hang-up while they played has ended the call.
+    const bool played = ringing_;
+    ringing_ = false;
+    return played;
 }
 
-void TTelephone::ring() {
+bool TTelephone::ring() {
     // Two, three or four rings, equally likely.
-    play(QStringLiteral("Sounds\\ringout.wav"), 2 + controller_.services().random.bounded(3));
+    return play(QStringLiteral("Sounds\\ringout.wav"),
+                2 + controller_.services().random.bounded(3));
 }
 
-void TTelephone::busy() {
-    play(QStringLiteral("Sounds\\busy.wav"), 6);
+bool TTelephone::busy() {
+    return play(QStringLiteral("Sounds\\busy.wav"), 6);
 }
 
 void TTelephone::startLog(const QString& firstLine) {

@@ -30,11 +30,17 @@ public:
     explicit TTelephone(TGameController& controller);
 
     // Called before each synchronous sound, so the window can show what was added.
+    // The window answers while the sounds play; a hang-up meanwhile stops them.
     std::function<void()> BeforeSound;
 
     // ------------------------------------------------------------- actions
     void Show();
     void Digit(const QString& caption);
+    // The Backspace key: the last character of the number goes.
+    void Backspace();
+    // The Enter key: during a call the highlighted choice (-1: none) is taken as by a
+    // double click; with a number and no call it dials. It never hangs up.
+    void Enter(std::int32_t highlightedRow);
     // The phone book shows exactly while its button is down.
     void SetMemo(bool down);
     // A double click on a phone-book row.
@@ -52,6 +58,8 @@ public:
     const TPBEntry& Current() const { return current_; }
     bool Dialled() const { return dialled_; }
     bool Connected() const { return connected_; }
+    // The rings or busy tones of a call are playing.
+    bool Ringing() const { return ringing_; }
     std::int32_t Step() const { return step_; }
     std::int32_t Menu() const { return menu_; }
     std::int32_t LogStep() const { return logStep_; }
@@ -73,9 +81,10 @@ private:
     void addSelected(const QString& line);
     void setChoices(const QStringList& choices, std::int32_t menu);
     void buildChoices();
-    void play(const QString& file, int times);
-    void ring();
-    void busy();
+    // False when the call was hung up while the sounds played.
+    bool play(const QString& file, int times);
+    bool ring();
+    bool busy();
     void startLog(const QString& firstLine);
     QString playerName() const;
     QString playerTitle() const;
@@ -85,6 +94,7 @@ private:
     TPBEntry current_;
     bool dialled_ = false;
     bool connected_ = false;
+    bool ringing_ = false;
     std::int32_t step_ = 0;
     std::int32_t menu_ = 0;
     std::int32_t logStep_ = 0;

@@ -3,6 +3,7 @@
 #include "core/platform/Sound.h"
 
 #include <QStringList>
+#include <functional>
 
 // Plays nothing; remembers what it was asked, so tests can count beeps and tunes.
 class SilentSound : public Sound {
@@ -12,9 +13,14 @@ public:
         playing = file;
     }
     void stop() override { playing.clear(); }
-    void playSync(const QString& file) override { played.append(file); }
+    void playSync(const QString& file) override {
+        played.append(file);
+        if (duringSync)
+            duringSync(); // what a player does while the sound plays
+    }
     void beep() override { ++beeps; }
 
+    std::function<void()> duringSync;
     QStringList played;
     QString playing;
     int beeps = 0;

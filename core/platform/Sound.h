@@ -9,7 +9,9 @@ public:
     // Starts a wave file and returns at once; a new call replaces what is playing.
     virtual void play(const QString& file) = 0;
     virtual void stop() = 0;
-    // Plays a wave file to its end before returning.
+    // Plays a wave file to its end before returning. The user interface keeps
+    // answering meanwhile (the caller guards against its own re-entry), and stop()
+    // ends the sound early.
     virtual void playSync(const QString& file) = 0;
     // The system's plain message beep.
     virtual void beep() = 0;

@@ -48,9 +48,12 @@ TEST(MailBox, PressesOffASubjectOpenNothing) {
     ASSERT_EQ(b.box.MouseDown(2, true), TMailBox::Click::Opened);
     EXPECT_EQ(b.box.MouseDown(-1, false), TMailBox::Click::NoRow);
     EXPECT_EQ(b.box.MouseDown(0, false), TMailBox::Click::OffSubject);
-    // The selection and the marks stay as the last opened letter left them.
-    EXPECT_EQ(b.box.SelectedIndex(), 2);
+    // The marks stay as the last opened letter left them, but it is no longer the
+    // one deletion finds.
+    EXPECT_EQ(b.box.SelectedIndex(), -1);
     EXPECT_EQ(b.marks(), QStringList({"!", "!", " "}));
+    EXPECT_FALSE(b.box.Delete());
+    EXPECT_EQ(b.game.subjects(0), QStringList({"A", "B", "C"}));
 }
 
 TEST(MailBox, DeletingTheFirstOfThreeSelectsTheFormerSecond) {

@@ -1,6 +1,7 @@
 // The mailbox and telephone windows, headless: real mouse presses and keys on the
 // controls, the telephone's timer driven through its handler.
 #include "MailFixture.h"
+#include "core/game/GameMail.h"
 #include "core/model/player.h"
 #include "ui/mail/TfMailProgram.h"
 #include "ui/mail/TfTextoPhone.h"
@@ -12,9 +13,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 namespace {
 
@@ -97,18 +100,56 @@ private slots:
         QCOMPARE(list->currentIndex().row(), 1);
         QVERIFY(w.tbDelete->isEnabled() && w.tbRead->isEnabled() && w.tbSend->isEnabled());
 
-        // A press below the rows leaves none selected and empties the pane.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          QPoint(20, list->viewport()->height() - 5));
-        QVERIFY(list->selectedItems().isEmpty());
-        QVERIFY(w.mLetter->toPlainText().isEmpty());
+        // Delete acts only on the highlighted letter: a press below the rows, on a
+        // sender, or the arrow keys leave the letter read before out of its reach.
+        const std::function<void()> movesOff[] = {
+            [&] {
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  QPoint(20, list->viewport()->height() - 5));
+            },
+            [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell(list, 1, 2)); },
+            [&] { QTest::keyClick(list, Qt::Key_Down); },
+        };
+        for (const auto& moveOff : movesOff) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell(list, 1, 0));
+            QCOMPARE(w.mLetter->toPlainText(), QStringLiteral("Text of B"));
+            moveOff();
+            QVERIFY(w.mLetter->toPlainText().isEmpty());
+            QVERIFY(!w.tbDelete->isEnabled());
+            QTest::keyClick(list, Qt::Key_Delete);
+            QCOMPARE(game.subjects(0), QStringList({"A", "B", "C"}));
+        }
 
-        // The button deletes the opened letter; the row at its index is selected.
+        // The button deletes the opened letter; the row at its index is highlighted.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell(list, 1, 0));
         w.tbDelete->click();
         QCOMPARE(game.subjects(0), QStringList({"A", "C"}));
         QCOMPARE(list->currentIndex().row(), 1);
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(game.subjects(0), QStringList({"A"}));
+    }
+
+    void mailboxOpensAtTheTopAndShowsWholeAddresses() {
+        MailGame game(gameDir);
+        for (int i = 0; i < 30; ++i)
+            game.player(0).PostLetter(GameMail::AdvertisingAgencyAddress(), "Letter", "Text",
+                                      "2026.12.1");
+        TfMailProgram w(*game.controller);
+        QTimer::singleShot(0, &w, [&] {
+            w.lvMail->scrollToBottom();
+            w.close();
+        });
+        w.Open();
+        int scrolled = -1, advance = 0, width = 0;
+        QTimer::singleShot(0, &w, [&] {
+            scrolled = w.lvMail->verticalScrollBar()->value();
+            advance = w.lvMail->fontMetrics().horizontalAdvance(w.lvMail->topLevelItem(0)->text(2));
+            width = w.lvMail->columnWidth(2);
+            w.close();
+        });
+        w.Open();
+        QCOMPARE(scrolled, 0);
+        QVERIFY2(advance < width, qPrintable(QStringLiteral("%1 %2").arg(advance).arg(width)));
     }
 
     void escapeClosesTheMailboxAndTheFlashingStops() {
@@ -158,6 +199,31 @@ private slots:
         QCOMPARE(w.result(), int(QDialog::Accepted));
     }
 
+    void telephoneKeysTypeDialAndChooseButNeverHangUp() {
+        MailGame game(gameDir);
+        TfTextoPhone w(*game.controller);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto focused = [&] { return w.focusWidget() ? w.focusWidget() : &w; };
+        QTest::keyClicks(focused(), "4829033");
+        QTest::keyClick(focused(), Qt::Key_Backspace);
+        QCOMPARE(w.eNumber->text(), QStringLiteral("482903"));
+        for (int attempt = 0; attempt < 50 && !w.Phone().Connected(); ++attempt)
+            QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(w.Phone().Connected());
+        QTest::keyClick(focused(), Qt::Key_Return); // nothing highlighted
+        QVERIFY(w.Phone().Connected());
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(w.Phone().Step(), 1);
+        // The long first offer wraps onto a second line instead of being cut.
+        QCOMPARE(w.lbText->count(), 3);
+        QVERIFY(w.lbText->visualItemRect(w.lbText->item(0)).height() >
+                w.lbText->visualItemRect(w.lbText->item(1)).height());
+        QCOMPARE(rows(w.lbMemo), QStringList({"НИОКР 482903"}));
+    }
+
     void telephoneHoldsTheConversationToTheEndOfTheLog() {
         MailGame game(gameDir);
         TfTextoPhone w(*game.controller);
@@ -170,7 +236,7 @@ private slots:
         QCOMPARE(w.eNumber->text(), QStringLiteral("12"));
         w.sbMemo->click();
         QVERIFY(w.lbMemo->isVisible());
-        QCOMPARE(rows(w.lbMemo), QStringList({"НИОКР"}));
+        QCOMPARE(rows(w.lbMemo), QStringList({"НИОКР 482903"}));
         for (int attempt = 0; attempt < 50 && w.iAbonent->pixmap().isNull(); ++attempt) {
             if (!w.lbMemo->isVisible())
                 w.sbMemo->click();

@@ -263,3 +263,36 @@ TEST(Telephone, ThePhoneBookDialsItsEntryAndFocusMovesOn) {
 }
 
 } // namespace
+
+TEST(Telephone, KeysTypeDialAndChooseAndAHangUpStopsTheRinging) {
+    Phone p;
+    for (const char* key : {"4", "8", "*", "#"})
+        p.phone.Digit(key);
+    p.phone.Backspace();
+    p.phone.Backspace();
+    EXPECT_EQ(p.phone.Number(), "48");
+    p.phone.Backspace();
+    p.phone.Backspace();
+    p.phone.Enter(-1); // no number: nothing to dial
+    EXPECT_EQ(p.phone.Lines(), QStringList({greeting}));
+
+    // The first ring is interrupted: no more sounds, no call.
+    p.game.sound.duringSync = [&] { p.phone.HangUp(); };
+    for (int attempt = 0; attempt < 50 && p.game.sound.played.isEmpty(); ++attempt)
+        p.dial("482903");
+    EXPECT_EQ(p.game.sound.played.size(), 1);
+    EXPECT_FALSE(p.phone.Connected() || p.phone.Ringing());
+    EXPECT_EQ(p.phone.Lines(), QStringList({hungUp}));
+    p.game.sound.duringSync = nullptr;
+
+    p.connect();
+    p.phone.Enter(-1); // nothing highlighted: nothing happens, the call goes on
+    EXPECT_TRUE(p.phone.Connected());
+    EXPECT_EQ(p.phone.Lines(), firstChoices);
+    p.phone.Enter(0);
+    EXPECT_EQ(p.phone.Lines(), offers);
+    // Reopened, the telephone shows the conversation where it stood.
+    p.phone.Show();
+    EXPECT_EQ(p.phone.Lines(), offers);
+    EXPECT_EQ(p.phone.Talk().size(), 3);
+}

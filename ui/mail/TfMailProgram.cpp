@@ -102,6 +102,7 @@ TfMailProgram::TfMailProgram(TGameController& controller, QWidget* parent)
     lvMail->setColumnWidth(3, 70);
     lvMail->installEventFilter(this);
     connect(lvMail, &TMailList::mouseDown, this, &TfMailProgram::lvMailMouseDown);
+    connect(lvMail, &QTreeWidget::itemSelectionChanged, this, &TfMailProgram::highlightMoved);
 
     mLetter = new QPlainTextEdit;
     mLetter->setObjectName(QStringLiteral("mLetter"));
@@ -137,9 +138,13 @@ TfMailProgram::TfMailProgram(TGameController& controller, QWidget* parent)
 }
 
 void TfMailProgram::Prepare() {
+    rebuilding_ = true;
     lvMail->clear();
     box_.Open();
     addRows();
+    rebuilding_ = false;
+    // Each player's list opens at its top, wherever the last one left it.
+    lvMail->scrollToTop();
     const TZorvick* player = controller_.Company();
     setWindowTitle(TMailBox::Caption(player ? player->PlayerName : QString()));
 }
@@ -150,14 +155,28 @@ int TfMailProgram::Open() {
 }
 
 void TfMailProgram::addRows() {
-    for (const TMailRow& row : box_.Rows())
-        new QTreeWidgetItem(lvMail, {row.Subject, row.Mark, row.From, row.Date});
-    // The subject column fits its texts, within 70 to 200 pixels.
+    for (const TMailRow& row : box_.Rows()) {
+        auto* item = new QTreeWidgetItem(lvMail, {row.Subject, row.Mark, row.From, row.Date});
+        // A text cut by its column can still be read whole.
+        item->setToolTip(0, row.Subject);
+        item->setToolTip(2, row.From);
+    }
+    fitColumns();
+}
+
+void TfMailProgram::fitColumns() {
+    // The subject column fits its texts, within 70 to 200 pixels; the sender's gets
+    // what its addresses need of the rest.
     lvMail->resizeColumnToContents(0);
     lvMail->setColumnWidth(0, std::clamp(lvMail->columnWidth(0), 70, 200));
+    lvMail->resizeColumnToContents(2);
+    const int room = lvMail->viewport()->width() - lvMail->columnWidth(0) - lvMail->columnWidth(1) -
+                     lvMail->columnWidth(3);
+    lvMail->setColumnWidth(2, std::max(100, std::min(lvMail->columnWidth(2), room)));
 }
 
 void TfMailProgram::rebuild() {
+    rebuilding_ = true;
     lvMail->clear();
     mLetter->clear();
     addRows();
@@ -165,6 +184,19 @@ void TfMailProgram::rebuild() {
     const std::int32_t row = box_.RowToSelect();
     if (row >= 0)
         lvMail->setCurrentItem(lvMail->topLevelItem(row));
+    rebuilding_ = false;
+}
+
+void TfMailProgram::highlightMoved() {
+    if (rebuilding_)
+        return;
+    const QList<QTreeWidgetItem*> selected = lvMail->selectedItems();
+    const int row = selected.isEmpty() ? -1 : lvMail->indexOfTopLevelItem(selected.first());
+    if (row >= 0 && row == box_.RowToSelect())
+        return;
+    box_.Deselect();
+    mLetter->clear();
+    setButtons(false);
 }
 
 void TfMailProgram::setButtons(bool enabled) {
@@ -176,6 +208,7 @@ void TfMailProgram::showEvent(QShowEvent* event) {
     BoardUi::centreOnScreen(this);
     FormShow();
     QDialog::showEvent(event);
+    fitColumns(); // the list has its real width now
 }
 
 void TfMailProgram::FormShow() {
@@ -199,9 +232,8 @@ void TfMailProgram::lvMailMouseDown(const QPoint& at) {
     const QRect subject = row < 0 ? QRect() : lvMail->visualRect(lvMail->model()->index(row, 0));
     switch (box_.MouseDown(row, row >= 0 && TMailBox::OnSubject(subject, at))) {
     case TMailBox::Click::NoRow:
-        mLetter->clear();
-        break;
     case TMailBox::Click::OffSubject:
+        mLetter->clear();
         setButtons(false);
         break;
     case TMailBox::Click::Opened:

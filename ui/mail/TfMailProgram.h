@@ -64,9 +64,13 @@ private:
     void FormShow();
     void FormHide();
     void addRows();
+    void fitColumns();
     void rebuild();
     void setButtons(bool enabled);
+    // The highlight left the opened letter: nothing to read or delete.
+    void highlightMoved();
 
     TGameController& controller_;
     TMailBox box_;
+    bool rebuilding_ = false;
 };

@@ -5,6 +5,7 @@
 #include "ui/mail/TextoPhoneLayout.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -131,6 +133,10 @@ TfTextoPhone::TfTextoPhone(TGameController& controller, QWidget* parent)
                        " font-size: 12px; }"
                        "QListWidget::item:selected { background: #2e4a22; color: #e3f2cc; }"));
     lbText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lbText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A long choice wraps onto a second line rather than being cut.
+    lbText->setWordWrap(true);
+    lbText->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     QToolButton** keys[5][3] = {{&sb1, &sb2, &sb3},
                                 {&sb4, &sb5, &sb6},
@@ -149,6 +155,8 @@ TfTextoPhone::TfTextoPhone(TGameController& controller, QWidget* parent)
 
     bNone = new QPushButton(QStringLiteral("------------"), this);
     bNone->setObjectName(QStringLiteral("bNone"));
+    // It holds the focus, but Enter must not hang up: it is no default button.
+    bNone->setAutoDefault(false);
     bNone->setGeometry(rectOf(None));
     bNone->setStyleSheet(QStringLiteral(
         "QPushButton { background: #5d6066; color: #3a3c40; border: 1px solid #222428;"
@@ -159,7 +167,8 @@ TfTextoPhone::TfTextoPhone(TGameController& controller, QWidget* parent)
     PhoneTimer->setObjectName(QStringLiteral("PhoneTimer"));
     PhoneTimer->setInterval(500);
 
-    for (QToolButton* digit : {sb1, sb2, sb3, sb4, sb5, sb6, sb7, sb8, sb9, sb0})
+    for (QToolButton* digit :
+         {sb1, sb2, sb3, sb4, sb5, sb6, sb7, sb8, sb9, sb0, sbAsterix, sbNumber})
         connect(digit, &QToolButton::clicked, this, [this, digit] { DigitClick(digit); });
     connect(sbMemo, &QToolButton::toggled, this, &TfTextoPhone::sbMemoClick);
     connect(sbDial, &QToolButton::clicked, this, &TfTextoPhone::sbDialClick);
@@ -172,7 +181,8 @@ TfTextoPhone::TfTextoPhone(TGameController& controller, QWidget* parent)
             [this](QListWidgetItem* item) { lbTextDblClick(lbText->row(item)); });
     connect(PhoneTimer, &QTimer::timeout, this, &TfTextoPhone::PhoneTimerTimer);
     for (QWidget* w : {static_cast<QWidget*>(eNumber), static_cast<QWidget*>(lbText),
-                       static_cast<QWidget*>(mTalk), static_cast<QWidget*>(mConnect)})
+                       static_cast<QWidget*>(mTalk), static_cast<QWidget*>(mConnect),
+                       static_cast<QWidget*>(bNone)})
         w->installEventFilter(this);
     // What is dialled shows while the synchronous rings and busy tones play.
     phone_.BeforeSound = [this] {
@@ -189,7 +199,9 @@ void TfTextoPhone::FormCreate() {
     outline.addRoundedRect(QRectF(Picture.x, Picture.y, Picture.w, Picture.h), CornerWidth / 2.0,
                            CornerHeight / 2.0);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
-    lbMemo->addItems(phone_.MemoNames());
+    // Each name with its number, so the book can be read as well as dialled from.
+    for (const TPBEntry& entry : phone_.PhoneBook())
+        lbMemo->addItem(entry.Name + QLatin1Char(' ') + entry.Number);
 }
 
 void TfTextoPhone::showEvent(QShowEvent* event) {
@@ -206,11 +218,59 @@ void TfTextoPhone::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (phoneKey(event, nullptr))
+        return;
     QDialog::keyPressEvent(event);
 }
 
+bool TfTextoPhone::phoneKey(QKeyEvent* event, QObject* from) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const QString text = event->text();
+    if (text.size() == 1) {
+        // The keypad's keys as the keyboard types them.
+        for (QToolButton* key :
+             {sb1, sb2, sb3, sb4, sb5, sb6, sb7, sb8, sb9, sb0, sbAsterix, sbNumber})
+            if (key->text() == text) {
+                key->click();
+                return true;
+            }
+    }
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        phone_.Backspace();
+        showState();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        phone_.Enter(lbText->selectedItems().isEmpty() ? -1 : lbText->currentRow());
+        showState();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The list moves its own highlight; from elsewhere it is moved for it.
+        if (from == lbText || !phone_.Connected() || lbText->count() == 0)
+            return false;
+        {
+            // Nothing highlighted yet: Down starts at the first choice, Up at the last.
+            const bool up = event->key() == Qt::Key_Up;
+            const int row =
+                lbText->selectedItems().isEmpty()
+                    ? (up ? lbText->count() - 1 : 0)
+                    : std::clamp(lbText->currentRow() + (up ? -1 : 1), 0, lbText->count() - 1);
+            lbText->setFocus();
+            lbText->setCurrentRow(row);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool TfTextoPhone::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::KeyPress && phoneKey(static_cast<QKeyEvent*>(event), watched))
+        return true;
+    if (event->type() == QEvent::FocusIn && watched != bNone) {
         TTelephone::Control control = TTelephone::Control::Connect;
         if (watched == eNumber)
             control = TTelephone::Control::Number;
@@ -259,6 +319,9 @@ void TfTextoPhone::sbHangUpClick() {
 }
 
 void TfTextoPhone::sbExitClick() {
+    // A call still ringing ends with the window; a conversation is left running.
+    if (phone_.Ringing())
+        phone_.HangUp();
     accept();
 }
 
@@ -272,6 +335,19 @@ void TfTextoPhone::PhoneTimerTimer() {
     showState();
 }
 
+void TfTextoPhone::fitLines() {
+    lbText->ensurePolished();
+    const QFontMetrics metrics(lbText->font());
+    // The scroll bar is always there, so the width does not change with the lines.
+    const int width = lbText->viewport()->width() - 8;
+    for (int i = 0; i < lbText->count(); ++i) {
+        QListWidgetItem* item = lbText->item(i);
+        const QRect text =
+            metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, item->text());
+        item->setSizeHint(QSize(width, text.height() + 2));
+    }
+}
+
 void TfTextoPhone::showState() {
     eNumber->setText(phone_.Number());
 
@@ -281,11 +357,13 @@ void TfTextoPhone::showState() {
     if (shown != phone_.Lines()) {
         lbText->clear();
         lbText->addItems(phone_.Lines());
+        fitLines();
+        if (phone_.SelectedLine() < 0)
+            lbText->clearSelection();
     }
+    // A choice the player highlighted stays highlighted while the log ticks.
     if (phone_.SelectedLine() >= 0)
         lbText->setCurrentRow(phone_.SelectedLine());
-    else
-        lbText->clearSelection();
 
     showLines(mTalk, phone_.Talk());
     mTalk->setVisible(phone_.TalkShown());

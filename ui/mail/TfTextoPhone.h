@@ -57,6 +57,11 @@ private:
     void FormCreate();
     // Puts the telephone's state into the controls.
     void showState();
+    // Each line of the choice list as high as its wrapped text.
+    void fitLines();
+    // The keyboard as the keypad: digits, "*", "#", Backspace; Enter takes the
+    // highlighted choice or dials; Up and Down move the highlight during a call.
+    bool phoneKey(QKeyEvent* event, QObject* from);
 
     TTelephone phone_;
 };

@@ -23,6 +23,8 @@ void QtSound::play(const QString& file) {
 }
 
 void QtSound::stop() {
+    if (syncLoop_)
+        syncLoop_->quit();
     if (effect_)
         effect_->stop();
     effect_.reset();
@@ -50,8 +52,11 @@ void QtSound::playSync(const QString& file) {
     QTimer::singleShot(int(info.durationMs()) + SyncMarginMs, &loop, &QEventLoop::quit);
     effect.setSource(QUrl::fromLocalFile(file));
     effect.play();
-    // The caller expects a blocking call, so the player's clicks must not run meanwhile.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // The window stays responsive: a click meanwhile may stop the sound.
+    QEventLoop* outer = syncLoop_;
+    syncLoop_ = &loop;
+    loop.exec();
+    syncLoop_ = outer;
     effect.stop();
 }
 

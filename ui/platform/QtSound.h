@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QEventLoop;
 class QSoundEffect;
 
 // Wave files through QSoundEffect, which stays quiet and well-behaved on a machine
@@ -24,4 +25,5 @@ public:
 
 private:
     std::unique_ptr<QSoundEffect> effect_;
+    QEventLoop* syncLoop_ = nullptr; // the wait of a synchronous play, while one runs
 };
