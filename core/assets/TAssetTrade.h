@@ -17,11 +17,12 @@ class TAssetTrade {
 public:
     enum class Page { Land, Storage, Building, WorkPlace };
 
-    // Money a unit costs and brings, and what it adds to or takes off Constr.
+    // Money a unit costs and brings, and what it adds to or takes off Constr: the
+    // money itself, so the accountant's week adds up to the cash.
     static constexpr float LandPrice = 20;
-    static constexpr float LandConstr = 10;
+    static constexpr float LandConstr = LandPrice;
     static constexpr float StoragePrice = 1000;
-    static constexpr float StorageConstr = 50;
+    static constexpr float StorageConstr = StoragePrice;
     static constexpr float BuildingPrice = 100;
     static constexpr float BuildingConstr = 100;
     static constexpr double WorkPlaceSaleShare = 0.65;

@@ -31,7 +31,10 @@ bool TRawMaterialsTrade::Buy(const QString& amountText) {
     if (!amount || !rawStorage())
         return false;
     const std::int32_t n = *amount;
-    // Raw materials are no asset: nothing is booked in Constr.
-    return controller_.Purchase([&] { return rawStorage()->Load(n, prompter_); }, UnitPrice, 0) !=
-           0;
+    // Raw materials are no asset: nothing is booked in Constr, but the week's bill has them.
+    const std::int32_t k =
+        controller_.Purchase([&] { return rawStorage()->Load(n, prompter_); }, UnitPrice, 0);
+    if (k != 0)
+        controller_.Company()->TurnRawMaterials += float(k) * UnitPrice;
+    return k != 0;
 }

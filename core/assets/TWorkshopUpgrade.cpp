@@ -20,9 +20,12 @@ void TWorkshopUpgrade::Upgrade() {
     TBuilding* w = workshop();
     if (!w || !Offered())
         return;
-    // Not booked in Constr: the upgrade is no asset bought.
-    if (controller_.SpendMoney(StepPrice) != 0)
+    // Booked with the assets: it is money spent on the works.
+    if (controller_.SpendMoney(StepPrice) != 0) {
         w->Upgrade();
+        if (TZorvick* player = controller_.Company())
+            player->Constr += StepPrice;
+    }
     controller_.SelectEnterprise(controller_.Game().EnterpriseIndex);
     controller_.ModelChanged();
 }

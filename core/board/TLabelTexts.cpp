@@ -13,8 +13,13 @@ QString TLabelTexts::LabelText(const QString& key, const QString& builtIn) const
 
 std::optional<QString> TLabelTexts::LabelText(const QString& key, const QString& builtIn,
                                               double value, Prompter& prompter) const {
+    return LabelText(key, builtIn, NumberText::whole(value), prompter);
+}
+
+std::optional<QString> TLabelTexts::LabelText(const QString& key, const QString& builtIn,
+                                              const QString& value, Prompter& prompter) const {
     const QString tmpl = LabelText(key, builtIn);
-    auto text = Format(tmpl, NumberText::whole(value));
+    auto text = Format(tmpl, value);
     if (!text)
         prompter.error(FormatError(tmpl), NumberText::applicationTitle());
     return text;

@@ -25,6 +25,9 @@ public:
     // nothing, so the label keeps its text.
     std::optional<QString> LabelText(const QString& key, const QString& builtIn, double value,
                                      Prompter& prompter) const;
+    // The same with the value already written (a figure shown with its decimals).
+    std::optional<QString> LabelText(const QString& key, const QString& builtIn,
+                                     const QString& value, Prompter& prompter) const;
 
     // "%s" takes the argument (once), "%%" gives "%", a conversion letter other
     // than s fails; any other "%" is kept as written.

@@ -48,4 +48,8 @@ QString AmountPattern() {
     return QStringLiteral("[0-9]*[.,]?[0-9]*");
 }
 
+QString PricePattern() {
+    return QStringLiteral("[0-9]{0,7}([.,][0-9]{0,2})?");
+}
+
 } // namespace WeeklyInputs

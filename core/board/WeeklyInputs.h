@@ -25,6 +25,7 @@ Outcome PriceChanged(const QString& text);
 // What the edits accept as typed: no sign, so no negative figures.
 QString ProdPattern();   // digits
 QString AmountPattern(); // digits and one decimal separator
+QString PricePattern();  // up to 9999999 with two decimals
 constexpr int ProdMaxLength = 6;
 
 } // namespace WeeklyInputs

@@ -34,8 +34,11 @@ std::optional<QString> TBank::LimitLine() {
 }
 
 std::optional<QString> TBank::InterestLine() {
-    return controller_.LabelText(InterestKey(), InterestPattern(),
-                                 double(controller_.Game().Scenario.InterestRate) * 100);
+    // The percentage as the scenario gives it: 1,5 stays 1,5. Taken back to percent in
+    // 32 bits, where the scenario's figure was, so 0.015 gives 1.5 and not 1.4999.
+    const float percent = controller_.Game().Scenario.InterestRate * 100.0f;
+    return controller_.LabelTexts().LabelText(
+        InterestKey(), InterestPattern(), NumberText::shortest(percent), controller_.prompter());
 }
 
 bool TBank::Take(const QString& amountText) {

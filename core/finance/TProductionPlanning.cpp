@@ -55,6 +55,7 @@ bool TProductionPlanning::Produce(const QString& amountText) {
         return false;
     }
     ran_ = true;
+    player->TurnProduction += cost;
     const std::int32_t made = player->UseRawMaterials(*n, true, prompter_);
     player->Industries[0].Storages[1].Load(made, prompter_);
     player->Produced = *n;

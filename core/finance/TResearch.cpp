@@ -68,11 +68,13 @@ std::optional<QString> TResearch::Invest(const QString& amountText) {
     if (paid == 0)
         return InvestmentLine();
     player->ResearchInvest += paid;
+    player->TurnResearch += paid;
     std::optional<double> returned;
     bool stage = player->ResearchInvest == StageCost;
     if (player->ResearchInvest > StageCost) {
         const float excess = player->ResearchInvest - StageCost;
         controller_.ReceiveMoney(excess);
+        player->TurnResearch -= excess;
         player->ResearchInvest = StageCost;
         returned = excess;
         stage = true;

@@ -15,7 +15,6 @@ namespace {
 
 constexpr double TaxShare = 0.1;
 constexpr double KeptShare = 0.9;
-constexpr float RawMaterialCostPerSuit = 40;
 constexpr std::int32_t WarningWeeks = 4;
 
 const QString NextPlayerCaption = QStringLiteral("Следующий Игрок");
@@ -210,6 +209,8 @@ void TGameController::settlePlayer(TZorvick& player, std::int32_t k) {
     const float amortization =
         player.Industries.empty() ? 0 : EnterpriseAmortization(player.Industries[0]);
 
+    // Wages and running costs paid here rather than through a production run.
+    float paidDirectly = 0;
     float demand = 0;
     if (player.SellAmount != 0) {
         demand = float(demand_(economy.MarketCoefficient, player.RLInvest, game_.TPrices.data(),
@@ -218,9 +219,11 @@ void TGameController::settlePlayer(TZorvick& player, std::int32_t k) {
         // A firm pays its week's bill through production; one selling from stock
         // without producing would otherwise never pay its workers again.
         if (player.Produced == 0)
-            player.Money -= salary + costs + amortization;
+            paidDirectly = salary + costs + amortization;
+        player.Money -= paidDirectly;
     } else {
-        player.Money -= salary + costs + amortization + interest;
+        paidDirectly = salary + costs + amortization;
+        player.Money -= paidDirectly + interest;
     }
 
     const auto offered = float(player.SellAmount);
@@ -253,16 +256,17 @@ void TGameController::settlePlayer(TZorvick& player, std::int32_t k) {
     report_.AddRow(player.PlayerName, player.Sold, player.Price);
     marketHistory_.AddRow(k, player, offered);
 
+    // The week's payments as they left the cash, so the accountant's fax adds up to
+    // the money: advertising only when charged, the runs and the wages paid, the
+    // research and raw materials bought this week.
     TWeekRecord week;
-    week.AdvExp = player.AdvExp;
-    const float unitCost =
-        player.ProductionCost(player.Produced, economy.WeeklySalary, services_.sound);
-    week.Usage = unitCost * float(player.Produced == 0 ? 1 : player.Produced);
+    week.AdvExp = offered != 0 ? player.AdvExp : 0;
+    week.Usage = player.TurnProduction + paidDirectly;
     week.Costs = costs;
     week.Salary = salary;
     week.RL = player.RLWeeks == 1 ? player.RLInvest : 0;
-    week.Dev = player.ResearchInvest;
-    week.RMCost = RawMaterialCostPerSuit * float(player.Produced);
+    week.Dev = player.TurnResearch;
+    week.RMCost = player.TurnRawMaterials;
     week.Constr = player.Constr;
     week.Interest = interest;
     week.Taxes = tax;
@@ -283,7 +287,6 @@ void TGameController::beginTurn(std::int32_t index) {
     game_.CurrentPlayer = index;
     TZorvick* player = Company();
     if (player) {
-        player->StartTurnMoney = player->Money;
         designAllowed_ = player->RLWeeks == 0;
         checkBankruptcy(*player);
         GameMail::CountryLetter(*player, game_.Scenario.CountryMessage, dateText());
@@ -291,11 +294,15 @@ void TGameController::beginTurn(std::int32_t index) {
         if (game_.Scenario.BankOpen) {
             bankTradeEnabled_ = true;
         } else {
-            // A closed bank calls in the whole debt.
+            // A closed bank calls in the whole debt: a repayment of the week just
+            // settled, so that week's fax ends with the money this turn starts with.
             bankTradeEnabled_ = false;
             player->Money -= player->Debt;
+            if (!player->Expences.TurnLoan.empty())
+                player->Expences.TurnLoan.back() += player->Debt;
             player->Debt = 0;
         }
+        player->StartTurnMoney = player->Money;
         emit capitalChanged();
         emit enterpriseChanged();
     }
@@ -305,6 +312,9 @@ void TGameController::beginTurn(std::int32_t index) {
     if (player) {
         player->TurnLoan = 0;
         player->Constr = 0;
+        player->TurnProduction = 0;
+        player->TurnResearch = 0;
+        player->TurnRawMaterials = 0;
         // Produced is this week's production only.
         player->Produced = 0;
     }
@@ -454,7 +464,9 @@ void TGameController::ShowGauge(TGaugeKind kind) {
 
 QStringList TGameController::AccountantFax() const {
     const TZorvick* player = Company();
-    return player ? ::AccountantFax::Lines(*player, game_.Calendar) : QStringList();
+    // The turn started with the money the last settled week left.
+    return player ? ::AccountantFax::Lines(*player, game_.Calendar, player->StartTurnMoney)
+                  : QStringList();
 }
 
 void TGameController::SelectEnterprise(std::int32_t index) {

@@ -137,5 +137,8 @@ QJsonObject TZorvick::toJson() const {
                        {"HistoryCount", HistoryCount},
                        {"Constr", double(Constr)},
                        {"StartTurnMoney", double(StartTurnMoney)},
-                       {"TurnLoan", double(TurnLoan)}};
+                       {"TurnLoan", double(TurnLoan)},
+                       {"TurnProduction", double(TurnProduction)},
+                       {"TurnResearch", double(TurnResearch)},
+                       {"TurnRawMaterials", double(TurnRawMaterials)}};
 }

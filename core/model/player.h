@@ -48,6 +48,10 @@ public:
     float Constr = 0;
     float StartTurnMoney = 0;
     float TurnLoan = 0;
+    // Money paid this turn that the history books by kind; cleared when a turn begins.
+    float TurnProduction = 0;   // production runs
+    float TurnResearch = 0;     // research payments, less money returned
+    float TurnRawMaterials = 0; // raw materials bought
 
     static constexpr std::int32_t HistoryLength = 10;
 

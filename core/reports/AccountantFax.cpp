@@ -5,6 +5,7 @@
 #include "core/platform/NumberText.h"
 
 #include <array>
+#include <cmath>
 
 namespace AccountantFax {
 
@@ -23,12 +24,9 @@ QString figure(double value) {
     return filled(NumberText::whole(value), ValueWidth);
 }
 
-// A written figure read back as a number, as the accountant adds up what he wrote,
-// so the sums agree with the rounded rows.
-double readBack(const QString& written) {
-    bool ok = false;
-    const double value = written.trimmed().toDouble(&ok);
-    return ok ? value : 0;
+// Pattern "0" as a number: halves away from zero.
+double whole(double value) {
+    return std::round(value);
 }
 
 float last(const TExpences::Series& series) {
@@ -58,7 +56,8 @@ QString settledWeekDate(const TCalendar& today) {
 
 } // namespace
 
-QStringList Lines(const TZorvick& player, const TCalendar& today) {
+QStringList Lines(const TZorvick& player, const TCalendar& today,
+                  std::optional<float> nextTurnMoney) {
     const TExpences& history = player.Expences;
     const std::array<std::pair<QString, float>, 9> costs = {{
         {QStringLiteral("| Реклама                     | "), last(history.AdvExp)},
@@ -72,18 +71,25 @@ QStringList Lines(const TZorvick& player, const TCalendar& today) {
         {QStringLiteral("| Налоги                      | "), last(history.Taxes)},
     }};
 
+    // The money is followed through the week and rounded as it goes: each row is
+    // what the rounded balance lost by it, so the rounded rows add up exactly and
+    // no row is more than a dollar from its own rounding.
+    double balance = last(history.StartTurnMoney);
+    double shown = whole(balance);
     QStringList rows;
-    double sum = 0;
+    double total = 0;
     for (const auto& [text, value] : costs) {
-        const QString written = figure(value);
-        sum += readBack(written);
-        rows << row(text, written);
+        balance -= double(value);
+        const double cost = shown - whole(balance);
+        shown -= cost;
+        total += cost;
+        rows << row(text, figure(cost));
     }
-    const auto total = float(sum);
-    const QString revenue = figure(last(history.Revenue));
-    const auto profit = float(readBack(revenue) - double(total));
-    const QString startMoney = figure(last(history.StartTurnMoney));
-    const auto money = float(readBack(startMoney) + double(profit));
+    balance += double(last(history.Revenue));
+    // The last line is the money really there; revenue takes up the rounding left.
+    const double money = whole(nextTurnMoney ? double(*nextTurnMoney) : balance);
+    const QString revenue = figure(money - shown);
+    const double profit = money - shown - total;
 
     QStringList lines;
     lines.reserve(31);

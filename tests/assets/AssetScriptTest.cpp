@@ -129,7 +129,7 @@ TEST(AssetScript, AFirmIsBuiltFromTheBoardAndPlaysAWeek) {
     EXPECT_EQ(workshop["Level"].toInt(), 1);
     // The week booked the asset spending and the wages of 40 workers.
     const QJsonObject history = firm["Expences"].toObject();
-    EXPECT_EQ(history["Constr"].toArray().last().toDouble(), 1000 + 250 + 10000 - 19500 + 30000);
+    EXPECT_EQ(history["Constr"].toArray().last().toDouble(), 2000 + 5000 + 10000 - 19500 + 30000);
     const double wage = states[0]["Scenario"].toObject()["WeeklySalary"].toDouble();
     EXPECT_GT(wage, 0);
     EXPECT_EQ(history["Salary"].toArray().last().toDouble(), 40 * wage);

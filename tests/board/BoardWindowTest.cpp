@@ -522,6 +522,9 @@ private slots:
         QTest::keyClick(m.ePrice, Qt::Key_Delete);
         QCOMPARE(m.ePrice->text(), QStringLiteral("0"));
         QCOMPARE(m.ePrice->selectedText(), QStringLiteral("0"));
+        // Up to 9999999 $ with cents: further digits are refused.
+        typeInto(m.ePrice, "123456789012,345");
+        QCOMPARE(m.ePrice->text(), QStringLiteral("1234567,34"));
     }
 
     void enterpriseSwitchWithOneEnterprise() {
@@ -563,6 +566,12 @@ private slots:
         QCOMPARE(m.lName->toolTip(), longName);
         QVERIFY(m.lName->font().pixelSize() < m.font().pixelSize());
         QVERIFY(QFontMetrics(m.lName->font()).horizontalAdvance(longName) <= m.lName->width());
+        // So is a long capital: a tenth of the amount must never show.
+        m.Game().Company()->Money = -12495441.0f;
+        m.ShowCapital();
+        QCOMPARE(m.lCurMon->text(), QStringLiteral("Капитал: -12495441$"));
+        QVERIFY(QFontMetrics(m.lCurMon->font()).horizontalAdvance(m.lCurMon->text()) <=
+                m.lCurMon->width());
     }
 
     void labelTextFailureKeepsTheCallersText() {

@@ -110,9 +110,11 @@ TEST(Bank, LoansAreCutToTheLimitAndOnlyPossibleRepaymentsAreTaken) {
     EXPECT_EQ(f.prompter.texts(), QStringList{"'abc' is not a valid floating point value."});
 }
 
-TEST(Bank, TheInterestLineShowsWholePercents) {
-    const std::pair<float, const char*> rates[] = {{0.05f, "Текущий процент: 5 %."},
-                                                   {0.012f, "Текущий процент: 1 %."}};
+TEST(Bank, TheInterestLineShowsThePercentAsTheScenarioGivesIt) {
+    // As the scenario reads it: a percentage divided by 100 in 32 bits.
+    const std::pair<float, const char*> rates[] = {{5.0f / 100.0f, "Текущий процент: 5 %."},
+                                                   {1.2f / 100.0f, "Текущий процент: 1,2 %."},
+                                                   {1.5f / 100.0f, "Текущий процент: 1,5 %."}};
     for (const auto& [rate, line] : rates) {
         Firm f;
         f.controller.Game().Scenario.InterestRate = rate;
@@ -165,9 +167,12 @@ TEST(Production, OneRunAMoveIsChargedAtCostAndPriced) {
     p.Closing();
     EXPECT_EQ(proposed.count(), 1);
     EXPECT_EQ(f.company().Produced, 50);
-    // The week books the run; the next turn frees production and clears Produced.
+    // The week books the run as charged, with the wages and running costs paid from the
+    // cash of a firm that offered nothing: all the money the week took. The next turn
+    // frees production and clears Produced.
     f.playWeek();
-    EXPECT_EQ(f.company().Expences.RMCost[0], 40 * 50);
+    const TExpences& week = f.company().Expences;
+    EXPECT_FLOAT_EQ(week.Usage[0] + week.Interest[0], 30000 - f.company().Money);
     EXPECT_EQ(f.company().Produced, 0);
     EXPECT_TRUE(f.controller.ProductionAllowed());
 }

@@ -88,7 +88,8 @@ TEST(AccountantFax, WholeFaxOfOneWeek) {
               expected);
 }
 
-// The sums are made from the figures as written, so the rounded rows add up.
+// The money is rounded as it goes through the rows, so the rounded rows add up and
+// the last line is the money there, rounded once.
 TEST(AccountantFax, SumsComeFromTheWrittenFigures) {
     struct Case {
         const char* what;
@@ -108,19 +109,23 @@ TEST(AccountantFax, SumsComeFromTheWrittenFigures) {
          "-1500",
          "1500",
          "1500"},
-        {"three rows of 0.4 show 0 each", {0, 0.4f, 0, 0, 0, 0.4f, 0.4f}, "0", "0", "0"},
-        {"two halves show 1 each", {0.5f, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f}, "2", "-2", "-2"},
-        {"the revenue as written", {0, 0.4f, 0, 0, 0, 0, 0, 0, 0, 0, 999.6f}, "0", "1000", "1000"},
+        {"three rows of 0.4 make one dollar", {0, 0.4f, 0, 0, 0, 0.4f, 0.4f}, "1", "-1", "-1"},
+        {"two halves make one dollar", {0.5f, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f}, "1", "-1", "-1"},
+        {"revenue takes up the rounding",
+         {0, 0.4f, 0, 0, 0, 0, 0, 0, 0, 0, 999.6f},
+         "0",
+         "999",
+         "999"},
         {"a figure wider than its column",
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 123456790528.0f},
          "0",
          "123456790528",
          "123456790528"},
         {"the starting money as written",
-         {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5f},
+         {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.4f},
          "1",
          "-1",
-         "0"},
+         "-1"},
     };
     const auto figure = [](const QString& row) { return row.mid(32).chopped(2).trimmed(); };
     for (const Case& c : cases) {

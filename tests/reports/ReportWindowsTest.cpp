@@ -1,6 +1,7 @@
 // The accountant's fax window and the gauge library's window, headless.
 #include "external/StatisticsLibrary.h"
 #include "ui/reports/TfManReport.h"
+#include "ui/reports/TfReport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,25 +47,35 @@ class ReportWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void faxWindowClosesOnEnterOrAClickAnywhere() {
-        TfManReport w;
-        w.SetLines(QStringList(31, QStringLiteral("строка")));
-        QCOMPARE(w.size(), QSize(361, 16 * 31));
-        QCOMPARE(w.mGood->geometry(), w.rect());
-        const std::function<void()> closers[] = {
-            [&] { QTest::keyClick(w.mGood, Qt::Key_Return); },
-            [&] { QTest::mouseClick(w.mGood->viewport(), Qt::LeftButton); },
-            [&] { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(5, 5)); },
-        };
-        for (const auto& close : closers) {
-            inModal([&](QWidget*) { close(); });
-            QCOMPARE(w.exec(), int(QDialog::Accepted));
+    void faxWindowsCloseOnEnterOrAClickAnywhereAndGrowToTheirWidestLine() {
+        TfManReport fax;
+        TfReport report;
+        const std::pair<FaxWindow*, int> windows[] = {{&fax, 361}, {&report, 545}};
+        for (const auto& [w, width] : windows) {
+            w->SetLines(QStringList(31, QStringLiteral("строка")));
+            QCOMPARE(w->size(), QSize(width, 16 * 31));
+            QCOMPARE(w->memo()->geometry(), w->rect());
+            const std::function<void()> closers[] = {
+                [w = w] { QTest::keyClick(w->memo(), Qt::Key_Return); },
+                [w = w] { QTest::mouseClick(w->memo()->viewport(), Qt::LeftButton); },
+                [w = w] { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(1, 1)); },
+            };
+            for (const auto& close : closers) {
+                inModal([&](QWidget*) { close(); });
+                QCOMPARE(w->exec(), int(QDialog::Accepted));
+            }
+            inModal([w = w](QWidget*) {
+                QTest::mouseClick(w->memo()->viewport(), Qt::RightButton);
+                QVERIFY(w->isVisible());
+            });
+            QCOMPARE(w->exec(), int(QDialog::Rejected));
+
+            // A long firm name widens its line: the window shows it whole.
+            const QString wide = QStringLiteral("| ") + QString(90, QLatin1Char('W')) + " |";
+            w->SetLines({QStringLiteral("строка"), wide});
+            QVERIFY(w->width() > w->memo()->fontMetrics().horizontalAdvance(wide));
+            QCOMPARE(w->memo()->geometry(), w->rect());
         }
-        inModal([&](QWidget*) {
-            QTest::mouseClick(w.mGood->viewport(), Qt::RightButton);
-            QVERIFY(w.isVisible());
-        });
-        QCOMPARE(w.exec(), int(QDialog::Rejected));
     }
 
     void gaugeShowsTheFiguresAndPaintsTheBarToThePercentage() {

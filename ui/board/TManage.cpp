@@ -47,8 +47,8 @@ namespace {
 constexpr Qt::Key HistoryKey = Qt::Key_H;
 constexpr Qt::Key MarketKey = Qt::Key_M;
 
-// A name longer than its label is written smaller rather than cut; the tooltip
-// holds it whole should even the smallest size not do.
+// A name or figure longer than its label is written smaller rather than cut; the
+// tooltip holds it whole should even the smallest size not do.
 void showWhole(QLabel* label, const QString& text) {
     QFont font = label->parentWidget()->font();
     const int largest = font.pixelSize() > 0 ? font.pixelSize() : 12;
@@ -224,7 +224,7 @@ void TManage::buildWindow() {
     makeLabel(gbMain, {}, QStringLiteral("вкладывая в рекламу"), QRect(8, 197, 144, 16));
     eProd = makeWeeklyEdit(gbMain, QStringLiteral("eProd"), 130, WeeklyInputs::ProdPattern());
     eProd->setMaxLength(WeeklyInputs::ProdMaxLength);
-    ePrice = makeWeeklyEdit(gbMain, QStringLiteral("ePrice"), 162, WeeklyInputs::AmountPattern());
+    ePrice = makeWeeklyEdit(gbMain, QStringLiteral("ePrice"), 162, WeeklyInputs::PricePattern());
     eAdvExp = makeWeeklyEdit(gbMain, QStringLiteral("eAdvExp"), 194, WeeklyInputs::AmountPattern());
     connect(eProd, &QLineEdit::textChanged, this, &TManage::eProdChange);
     connect(ePrice, &QLineEdit::textChanged, this, &TManage::ePriceChange);
@@ -487,8 +487,9 @@ void TManage::ShowPlayer() {
 }
 
 void TManage::ShowCapital() {
+    // A long amount is written smaller, never cut to a tenth of itself.
     if (controller_.Company())
-        lCurMon->setText(Game().CapitalText());
+        showWhole(lCurMon, Game().CapitalText());
 }
 
 TIndustry* TManage::SelectEnterprise() {

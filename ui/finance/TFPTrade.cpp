@@ -64,7 +64,11 @@ void TFPTrade::eAmountOfPChange(const QString& text) {
 }
 
 void TFPTrade::bPProduceClick() {
-    planning_.Produce(eAmountOfP->text());
+    if (!planning_.Produce(eAmountOfP->text()))
+        return;
+    // The run used raw materials: the largest run left is smaller now.
+    if (const auto text = planning_.MaxLine())
+        lMaxP->setText(*text);
 }
 
 void TFPTrade::applyMoveStates() {

@@ -2,9 +2,12 @@
 
 #include "ui/board/BoardUi.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <algorithm>
 
 namespace {
 
@@ -23,9 +26,8 @@ bool isLeftPress(QEvent* event) {
 } // namespace
 
 FaxWindow::FaxWindow(const QString& objectName, const QString& caption, int width,
-                     const QString& memoName, bool clickOnWindowCloses, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      clickOnWindowCloses_(clickOnWindowCloses) {
+                     const QString& memoName, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), width_(width) {
     setObjectName(objectName);
     setWindowTitle(caption);
     setFixedWidth(width);
@@ -46,9 +48,16 @@ FaxWindow::FaxWindow(const QString& objectName, const QString& caption, int widt
 
 void FaxWindow::SetLines(const QStringList& lines) {
     memo_->setPlainText(lines.join(QLatin1Char('\n')));
+    // Long names push their columns to the right: the window grows to the widest line.
+    const QFontMetrics metrics(memo_->font());
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int margins = 2 * int(memo_->document()->documentMargin()) + 4;
+    const int width = std::max(width_, widest + margins);
     const int height = LineHeight * int(lines.size());
-    setFixedHeight(height);
-    memo_->setGeometry(0, 0, width(), height);
+    setFixedSize(width, height);
+    memo_->setGeometry(0, 0, width, height);
 }
 
 bool FaxWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -68,7 +77,7 @@ void FaxWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void FaxWindow::mousePressEvent(QMouseEvent* event) {
-    if (clickOnWindowCloses_ && isLeftPress(event)) {
+    if (isLeftPress(event)) {
         accept();
         return;
     }

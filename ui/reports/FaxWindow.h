@@ -6,7 +6,9 @@
 class QPlainTextEdit;
 
 // A borderless window showing a fax in a fixed-pitch memo that fills it; Enter or
-// a left click closes it. The market report and the accountant's fax are two.
+// a left click anywhere on it closes it. The market report and the accountant's
+// fax are two. The window is as wide as its widest line, and never narrower than
+// its own width.
 class FaxWindow : public QDialog {
     Q_OBJECT
 public:
@@ -14,7 +16,7 @@ public:
     static constexpr int LineHeight = 16;
 
     FaxWindow(const QString& objectName, const QString& caption, int width, const QString& memoName,
-              bool clickOnWindowCloses, QWidget* parent = nullptr);
+              QWidget* parent = nullptr);
 
     // The fax's text; the client height becomes 16 × the lines.
     void SetLines(const QStringList& lines);
@@ -29,5 +31,5 @@ protected:
 
 private:
     QPlainTextEdit* memo_;
-    bool clickOnWindowCloses_;
+    int width_;
 };

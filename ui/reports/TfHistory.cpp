@@ -144,7 +144,8 @@ QChart* TfHistory::ResearchChart(const TExpences& history, int lastWeek) {
     bars->append(NewBarSet(QStringLiteral("Дизайн за неделю"), values(history.RL), 4));
     bars->setBarWidth(0.5);
     chart->addSeries(bars);
-    AddLine(chart, QStringLiteral("Вложено в технологии"), overBars(history.Dev), 0);
+    // The week's research payments, as the accountant books them.
+    AddLine(chart, QStringLiteral("Технологии за неделю"), overBars(history.Dev), 0);
     qreal low = 0, high = 0;
     for (std::size_t i = 0; i < history.Dev.size(); ++i) {
         extend(low, high, history.Dev[i]);

@@ -2,5 +2,5 @@
 
 TfReport::TfReport(QWidget* parent)
     : FaxWindow(QStringLiteral("fReport"), QStringLiteral("Отчет"), 545, QStringLiteral("mReport"),
-                false, parent),
+                parent),
       mReport(memo()) {}
