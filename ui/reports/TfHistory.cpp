@@ -94,12 +94,16 @@ QChart* TfHistory::MoneyChart(const TExpences& history, int lastWeek) {
 
 QChart* TfHistory::IncomeChart(const TExpences& history, int lastWeek) {
     QChart* chart = NewChart(QStringLiteral("выручка и затраты недели"));
+    // The week's running payments as they left the cash; production holds the runs
+    // with their wages and running costs (or those alone in a week without a run).
     const struct {
         const Series& series;
         const char* name;
-    } costs[] = {{history.Salary, "Зарплата"},  {history.RMCost, "Сырье"},
-                 {history.Costs, "Содержание"}, {history.Interest, "Проценты"},
-                 {history.Taxes, "Налоги"},     {history.AdvExp, "Реклама"}};
+    } costs[] = {{history.Usage, "Производство"},
+                 {history.RMCost, "Сырье"},
+                 {history.Interest, "Проценты"},
+                 {history.Taxes, "Налоги"},
+                 {history.AdvExp, "Реклама"}};
     auto* bars = new QStackedBarSeries;
     std::vector<qreal> totals(history.Revenue.size(), 0);
     int colour = 1;
@@ -140,17 +144,15 @@ QChart* TfHistory::LoansChart(const TExpences& history, int lastWeek) {
 
 QChart* TfHistory::ResearchChart(const TExpences& history, int lastWeek) {
     QChart* chart = NewChart(QStringLiteral("исследования и дизайн"));
+    // Both paid in the week: research as paid in, design when a contract starts.
     auto* bars = new QBarSeries;
-    bars->append(NewBarSet(QStringLiteral("Дизайн за неделю"), values(history.RL), 4));
-    bars->setBarWidth(0.5);
+    bars->append(NewBarSet(QStringLiteral("Технологии"), values(history.Dev), 0));
+    bars->append(NewBarSet(QStringLiteral("Дизайн"), values(history.RL), 4));
     chart->addSeries(bars);
-    // The week's research payments, as the accountant books them.
-    AddLine(chart, QStringLiteral("Технологии за неделю"), overBars(history.Dev), 0);
     qreal low = 0, high = 0;
-    for (std::size_t i = 0; i < history.Dev.size(); ++i) {
-        extend(low, high, history.Dev[i]);
-        extend(low, high, i < history.RL.size() ? history.RL[i] : 0);
-    }
+    for (const Series* series : {&history.Dev, &history.RL})
+        for (const float value : *series)
+            extend(low, high, value);
     SetAxes(chart, categories(history, lastWeek), ValueAxis(QStringLiteral("$"), low, high));
     return chart;
 }

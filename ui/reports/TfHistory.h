@@ -7,8 +7,8 @@ class TExpences;
 class TGameController;
 
 // "История фирмы": the current player's last ten weeks as charts, page by page:
-// money at the start of each week, revenue against the costs, loans taken and
-// repaid, research and design.
+// money at the start of each week, revenue against the week's running payments,
+// loans taken and repaid, research and design paid.
 class TfHistory : public TChartWindow {
     Q_OBJECT
 public:
