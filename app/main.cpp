@@ -1,3 +1,4 @@
+#include "core/game/TAutoSave.h"
 #include "core/platform/GameFolder.h"
 #include "core/platform/RandomSource.h"
 #include "core/platform/Services.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,6 +29,14 @@ int main(int argc, char* argv[]) {
     Services services{prompter, sound, help, random, folder, QDate::currentDate()};
 
     TManage manage(services);
+    // "--new" starts a new game without the question; "--load FILE" continues a saved one.
+    TAutoSave autoSave(manage.Controller(), TAutoSave::DefaultFolder());
+    const QString wrong = autoSave.UseArguments(QApplication::arguments());
+    if (!wrong.isEmpty()) {
+        std::fprintf(stderr, "%s\n", wrong.toLocal8Bit().constData());
+        return 2;
+    }
+    manage.UseAutoSave(&autoSave);
     const int status = manage.Start();
     if (status != TManage::StartOk)
         return status;

@@ -64,6 +64,7 @@ bool TBank::Take(const QString& amountText) {
         player->Debt = limit_;
     }
     player->LastDebt = player->Debt;
+    controller_.ActionDone();
     return true;
 }
 
@@ -90,5 +91,6 @@ bool TBank::Give(const QString& amountText) {
     else
         player->Debt -= *a;
     player->LastDebt = player->Debt;
+    controller_.ActionDone();
     return true;
 }

@@ -105,6 +105,7 @@ bool TResearch::PayDesign(const QString& amountText) {
     if (*a > 0 && controller_.SpendMoney(*a) != 0) {
         player->RLInvest = *a;
         controller_.SetDesignAllowed(false);
+        controller_.ActionDone();
     }
     return true;
 }

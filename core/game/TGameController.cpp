@@ -9,6 +9,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -74,6 +75,7 @@ void TGameController::FinishSetup() {
     emit enterpriseChanged();
     ApplyTechnologyLevel();
     emit changed();
+    ActionDone();
 }
 
 // ------------------------------------------------------------------- moves
@@ -148,6 +150,7 @@ TGameController::MoveResult TGameController::EndMove(const QString& prodText,
     if (game_.MoveNumber > game_.PlayerCount && !SettleWeek())
         return MoveResult::GameOver;
     StartNextTurn();
+    ActionDone();
     return MoveResult::Ended;
 }
 
@@ -384,6 +387,7 @@ std::int32_t TGameController::Purchase(const std::function<std::int32_t()>& buy,
     }
     player->Constr += float(k) * constrRate;
     emit changed();
+    ActionDone();
     return k;
 }
 
@@ -396,6 +400,7 @@ std::int32_t TGameController::Sale(const std::function<std::int32_t()>& sell, fl
     ReceiveMoney(float(k) * unitPrice);
     player->Constr -= float(k) * constrRate;
     emit changed();
+    ActionDone();
     return k;
 }
 
@@ -441,13 +446,17 @@ void TGameController::UpdateMailFlashing() {
 
 void TGameController::ReadLetter(std::int32_t index) {
     TZorvick* player = Company();
-    if (player && index >= 0 && std::size_t(index) < player->Letters.size())
+    if (player && index >= 0 && std::size_t(index) < player->Letters.size()) {
         player->Letters[std::size_t(index)].MarkRead();
+        ActionDone();
+    }
 }
 
 void TGameController::DeleteLetter(std::int32_t index) {
-    if (TZorvick* player = Company())
+    if (TZorvick* player = Company()) {
         player->DeleteLetter(index);
+        ActionDone();
+    }
 }
 
 void TGameController::ShowGauge(TGaugeKind kind) {
@@ -485,6 +494,60 @@ void TGameController::setMailFlashing(bool flashing) {
         return;
     mailFlashing_ = flashing;
     emit mailFlashingChanged(flashing);
+}
+
+void TGameController::ActionDone() {
+    if (actionHolds_ > 0) {
+        actionHeld_ = true;
+        return;
+    }
+    emit actionDone();
+}
+
+void TGameController::HoldActions() {
+    ++actionHolds_;
+}
+
+void TGameController::ReleaseActions() {
+    if (actionHolds_ > 0 && --actionHolds_ == 0 && actionHeld_) {
+        actionHeld_ = false;
+        emit actionDone();
+    }
+}
+
+TGameController::MoveStates TGameController::States() const {
+    MoveStates s;
+    s.controlsLocked = controlsLocked_;
+    s.bankTradeEnabled = bankTradeEnabled_;
+    s.statisticsEnabled = statisticsEnabled_;
+    s.mailFlashing = mailFlashing_;
+    s.researchInvestAllowed = researchInvestAllowed_;
+    s.designAllowed = designAllowed_;
+    s.productionAllowed = productionAllowed_;
+    std::copy(std::begin(levelAllowed_), std::end(levelAllowed_), s.levelAllowed);
+    return s;
+}
+
+void TGameController::Resume(const MoveStates& states, const QStringList& marketReport) {
+    controlsLocked_ = states.controlsLocked;
+    bankTradeEnabled_ = states.bankTradeEnabled;
+    statisticsEnabled_ = states.statisticsEnabled;
+    researchInvestAllowed_ = states.researchInvestAllowed;
+    designAllowed_ = states.designAllowed;
+    productionAllowed_ = states.productionAllowed;
+    std::copy(std::begin(states.levelAllowed), std::end(states.levelAllowed), levelAllowed_);
+    endTurnCaption_ = game_.MoveNumber == game_.PlayerCount ? EndOfWeekCaption : NextPlayerCaption;
+    ended_ = false;
+    report_.Restore(marketReport);
+    date_.clear();
+    mailFlashing_ = !states.mailFlashing;
+    setMailFlashing(states.mailFlashing);
+    emit controlsLockedChanged(controlsLocked_);
+    emit enterpriseChanged();
+    emit weeklyInputsReset();
+    emit moveStatesChanged();
+    emit capitalChanged();
+    emit changed();
 }
 
 QJsonObject TGameController::toJson() const {

@@ -121,8 +121,12 @@ public:
     // A dialog closed: the advertising figure is typed again.
     void ClearAdvExp() { emit advExpCleared(); }
     // A window changed the enterprise without moving money (workers hired, the
-    // workshop upgraded): what is shown is refreshed.
-    void ModelChanged() { emit changed(); }
+    // workshop upgraded) or finished a production run or research payment: what is
+    // shown is refreshed, and the action is complete.
+    void ModelChanged() {
+        emit changed();
+        ActionDone();
+    }
     // The production window proposes the week's price and offer.
     void ProposeSale(const QString& price, const QString& prod) { emit saleProposed(price, prod); }
     // The mailbox read or deleted letters: the flashing stops once none is unread.
@@ -135,6 +139,31 @@ public:
     void DeleteLetter(std::int32_t index);
     // The shown enterprise changed (level, or the enterprise switch).
     void SelectEnterprise(std::int32_t index);
+
+    // ---------------------------------------------------------------- saving
+    // The end of every completed action (a purchase, a sale, a hire, a loan, a run, a
+    // letter read, a move ended...): actionDone() is emitted and the game is saved.
+    // While held (a computer's whole move is one action) the signal waits for the
+    // last release.
+    void ActionDone();
+    void HoldActions();
+    void ReleaseActions();
+
+    // The per-move states the windows read, as a saved game keeps them.
+    struct MoveStates {
+        bool controlsLocked = false;
+        bool bankTradeEnabled = true;
+        bool statisticsEnabled = false;
+        bool mailFlashing = false;
+        bool researchInvestAllowed = true;
+        bool designAllowed = true;
+        bool productionAllowed = true;
+        bool levelAllowed[3] = {true, false, false};
+    };
+    MoveStates States() const;
+    // A saved game was put in place: its states and last market report come back and
+    // every window is told.
+    void Resume(const MoveStates& states, const QStringList& marketReport);
 
     // Tests and the simulator put another market in place of the library's.
     void SetDemandRoutine(DemandRoutine routine) { demand_ = routine; }
@@ -168,6 +197,8 @@ signals:
     void marketReportReady();
     // The last message has been shown; the program ends with this status.
     void gameEnded(int status);
+    // An action has been completed: the game may be saved.
+    void actionDone();
 
 private:
     struct Inputs {
@@ -207,4 +238,6 @@ private:
     bool designAllowed_ = true;
     bool productionAllowed_ = true;
     bool levelAllowed_[3] = {true, false, false};
+    int actionHolds_ = 0;
+    bool actionHeld_ = false;
 };

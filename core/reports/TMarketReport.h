@@ -15,6 +15,8 @@ public:
     void AddRow(const QString& playerName, float sold, float price);
     // The closing frame line and the signature.
     void Finish();
+    // The report of a saved game, as it was.
+    void Restore(QStringList lines) { lines_ = std::move(lines); }
 
     QString Text() const { return lines_.join(QLatin1Char('\n')); }
     const QStringList& Lines() const { return lines_; }

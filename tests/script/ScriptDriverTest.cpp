@@ -1,5 +1,6 @@
 #include "tests/common/ScriptRun.h"
 
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,15 +23,16 @@ QJsonObject readOf(const QList<QJsonObject>& lines, const QString& name) {
     return {};
 }
 
-QString startLine(int players) {
+QString startLine(int players, const QJsonObject& more = {}) {
     QJsonArray list;
     for (int i = 0; i < players; ++i)
         list.append(
             QJsonArray{QString("Фирма %1").arg(i + 1), QString("Менеджер %1").arg(i + 1), i % 4});
-    const QJsonObject start{{"start", QJsonObject{{"players", list},
-                                                  {"today", "2026-12-08"},
-                                                  {"seed", 7},
-                                                  {"folder", ZORVICK_GAME_FOLDER}}}};
+    QJsonObject options{
+        {"players", list}, {"today", "2026-12-08"}, {"seed", 7}, {"folder", ZORVICK_GAME_FOLDER}};
+    for (auto it = more.begin(); it != more.end(); ++it)
+        options.insert(it.key(), it.value());
+    const QJsonObject start{{"start", options}};
     return QString::fromUtf8(QJsonDocument(start).toJson(QJsonDocument::Compact));
 }
 
@@ -260,4 +262,44 @@ TEST(ZorvickScript, EnterAfterAClickedFaceButtonPressesOk) {
     ASSERT_EQ(players.size(), 2);
     EXPECT_EQ(players[0].toObject()["Face"].toInt(), 1);
     EXPECT_EQ(players[1].toObject()["Title"].toString(), "Бета");
+}
+
+TEST(ZorvickScript, AStoppedGameGoesOnFromItsDataFolder) {
+    QTemporaryDir data;
+    const QJsonObject folder{{"data", data.path()}};
+    const auto stopped = run({startLine(2, folder), R"({"click": "bEndTurn"})",
+                              R"({"type": ["eProd", "12"]})", R"({"state": true})"});
+    ASSERT_TRUE(QFile::exists(data.filePath("autosave.json")));
+    const QJsonObject state = withKey(stopped, "state").value(0);
+    EXPECT_EQ(state["CurrentPlayer"].toInt(), 1);
+
+    const auto windows = [](const QList<QJsonObject>& out) {
+        QStringList shown;
+        for (const QJsonObject& w : withKey(out, "window"))
+            if (w["event"] == "shown")
+                shown << w["name"].toString();
+        return shown;
+    };
+    const QString state_ = R"({"state": true})";
+    const QString read = R"({"read": ["lName", "eProd"]})";
+    // "resume": true skips the question and the setup: the second manager moves, and
+    // what was only typed is not kept.
+    const auto resumed =
+        run({startLine(2, {{"data", data.path()}, {"resume", true}}), state_, read});
+    EXPECT_TRUE(errorsOf(resumed).isEmpty()) << errorsOf(resumed).join("; ").toStdString();
+    EXPECT_EQ(withKey(resumed, "state").value(0), state);
+    EXPECT_EQ(windows(resumed), QStringList({"splash", "Manage"}));
+    EXPECT_EQ(readOf(resumed, "lName")["text"], "Менеджер 2");
+    EXPECT_EQ(readOf(resumed, "eProd")["text"], "0");
+    EXPECT_TRUE(withKey(resumed, "box").isEmpty());
+
+    // Without "resume" the game asks; "no" runs the setup with the line's players.
+    const auto asked =
+        run({R"({"answer": ["no"]})", startLine(2, folder), R"({"read": ["lName"]})"});
+    const auto boxes = withKey(asked, "box");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0]["text"], "Продолжить прерванную игру?");
+    EXPECT_EQ(boxes[0]["answer"], "no");
+    EXPECT_EQ(readOf(asked, "lName")["text"], "Менеджер 1");
+    EXPECT_TRUE(windows(asked).contains("PlayerCountDialog"));
 }

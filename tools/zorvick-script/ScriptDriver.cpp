@@ -1,5 +1,6 @@
 #include "ScriptDriver.h"
 
+#include "core/game/TAutoSave.h"
 #include "core/platform/Services.h"
 #include "ui/board/TManage.h"
 
@@ -22,6 +23,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeView>
@@ -253,17 +255,37 @@ void ScriptDriver::start(const QJsonValue& value) {
                                                : RandomSource::clockSeed();
     random_ = std::make_unique<RandomSource>(seed);
 
+    Services services{prompter_, sound_, help_, *random_, GameFolder(folder), today};
+    manage_ = std::make_unique<TManage>(services);
+    // Saves go to "data", else to a folder of this run removed at its end, so no
+    // script touches the player's own save.
+    QString data = options.value("data").toString();
+    if (data.isEmpty()) {
+        dataDir_ = std::make_unique<QTemporaryDir>();
+        data = dataDir_->path();
+    }
+    autoSave_ = std::make_unique<TAutoSave>(manage_->Controller(), data);
+    const bool resume = options.value("resume").toBool();
+    if (options.contains("resume"))
+        autoSave_->SetOffer(resume ? TAutoSave::Offer::Resume : TAutoSave::Offer::New);
+    manage_->UseAutoSave(autoSave_.get());
+    const bool resuming = resume && autoSave_->Usable();
+
     // With the players given, the driver closes the splash and fills in the two
-    // setup dialogs itself, as lines that run inside their modal loops.
+    // setup dialogs itself, as lines that run inside their modal loops; a game that
+    // is resumed has no setup.
     if (options.contains("players")) {
-        const QJsonArray players = options.value("players").toArray();
+        const QJsonArray players = resuming ? QJsonArray() : options.value("players").toArray();
         QStringList lines;
         auto line = [&](const QJsonObject& o) {
             lines.append(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
         };
         line({{"key", "Space"}});
-        line({{"type", QJsonArray{"PlayerCountDialog.eCount", QString::number(players.size())}}});
-        line({{"click", "PlayerCountDialog.bOK"}});
+        if (!resuming) {
+            line({{"type",
+                   QJsonArray{"PlayerCountDialog.eCount", QString::number(players.size())}}});
+            line({{"click", "PlayerCountDialog.bOK"}});
+        }
         for (const QJsonValue& p : players) {
             const QJsonArray player = p.toArray();
             line({{"type", QJsonArray{"PlayerEntryDialog.eTitle", player.at(0).toString()}}});
@@ -275,8 +297,6 @@ void ScriptDriver::start(const QJsonValue& value) {
         queue_ = lines + queue_;
     }
 
-    Services services{prompter_, sound_, help_, *random_, GameFolder(folder), today};
-    manage_ = std::make_unique<TManage>(services);
     // A winner or the ruin of every firm: the board closes and the program ends.
     connect(&manage_->Controller(), &TGameController::gameEnded, this, [this](int status) {
         endReason_ = QStringLiteral("exit");

@@ -14,6 +14,8 @@
 class QAbstractItemView;
 class QJsonArray;
 class QModelIndex;
+class QTemporaryDir;
+class TAutoSave;
 class QWidget;
 class TManage;
 
@@ -88,5 +90,7 @@ private:
     SilentSound sound_;
     NullHelp help_;
     std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<QTemporaryDir> dataDir_;
     std::unique_ptr<TManage> manage_;
+    std::unique_ptr<TAutoSave> autoSave_; // before the board it saves is gone
 };

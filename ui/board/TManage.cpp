@@ -2,6 +2,7 @@
 
 #include "core/board/BoardRules.h"
 #include "core/board/WeeklyInputs.h"
+#include "core/game/TAutoSave.h"
 #include "core/platform/Help.h"
 #include "core/platform/NumberText.h"
 #include "core/platform/Prompter.h"
@@ -328,6 +329,11 @@ int TManage::Start() {
     controller_.StartCalendar();
     // 7. The windows used all game long.
     createDialogs();
+    // An interrupted game goes on where it stopped, without the setup.
+    if (autoSave_ && autoSave_->ResumeAtStart()) {
+        fReport->SetLines(controller_.MarketReportLines());
+        return StartOk;
+    }
     // 8. How many players.
     const QIcon exitGlyph = BoardUi::glyph(folder, QStringLiteral("images\\idc.bmp"));
     playerCountDialog = new PlayerCountDialog(services_.prompter, services_.help, exitGlyph, this);

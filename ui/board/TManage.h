@@ -28,6 +28,7 @@ class TFSTrad;
 class TFStatistics;
 class TFTrade;
 class TFUpgrade;
+class TAutoSave;
 class TfAbout;
 class TfHistory;
 class TfMailProgram;
@@ -55,6 +56,8 @@ public:
     // The start-up in its order: label texts, theme and splash, pictures,
     // calendar, the dialog windows, the two setup dialogs, the first player.
     int Start();
+    // The autosave Start offers to continue after the title picture; none by default.
+    void UseAutoSave(TAutoSave* autoSave) { autoSave_ = autoSave; }
 
     TGameController& Controller() { return controller_; }
     TGame& Game() { return controller_.Game(); }
@@ -154,6 +157,7 @@ private:
 
     Services services_;
     TGameController controller_;
+    TAutoSave* autoSave_ = nullptr;
     bool centred_ = false;
     int mailFlash_ = 0; // red on odd ticks
 };
