@@ -340,6 +340,9 @@ std::unique_ptr<TZorvick> readFirm(Reader r) {
     firm->Constr = r.number("Constr");
     firm->StartTurnMoney = r.number("StartTurnMoney");
     firm->TurnLoan = r.number("TurnLoan");
+    firm->TurnProduction = r.number("TurnProduction");
+    firm->TurnResearch = r.number("TurnResearch");
+    firm->TurnRawMaterials = r.number("TurnRawMaterials");
     return firm;
 }
 
