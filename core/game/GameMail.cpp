@@ -80,6 +80,16 @@ void RuinLetter(TZorvick& player, const QString& date) {
         date);
 }
 
+void OutOfBusinessWarningLetter(TZorvick& player, std::int32_t weeksLeft, const QString& date) {
+    player.PostLetter(
+        GovernmentAddress(), QStringLiteral("Предупреждение о закрытии"),
+        QStringLiteral(
+            "Ваше предприятие ничего не производит: у Вас нет ни одного рабочего места и ни одного костюма на складе. Купите оборудование, иначе фирма будет закрыта. Для решения проблемы у Вас осталось ") +
+            QString::number(weeksLeft) +
+            (weeksLeft == 1 ? QStringLiteral(" неделя.") : QStringLiteral(" недели.")),
+        date);
+}
+
 void CountryLetter(TZorvick& player, const QString& countryMessage, const QString& date) {
     if (countryMessage.isEmpty() || countryMessage == QStringLiteral("Ошибка"))
         return;

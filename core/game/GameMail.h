@@ -26,6 +26,8 @@ void NoAdvertisingLetter(TZorvick& player, const QString& date);
 // weeksLeft: 3, 2 or 1.
 void BankruptcyWarningLetter(TZorvick& player, std::int32_t weeksLeft, const QString& date);
 void RuinLetter(TZorvick& player, const QString& date);
+// A firm with no machine and no suit in stock: the government's warning; weeksLeft 3, 2 or 1.
+void OutOfBusinessWarningLetter(TZorvick& player, std::int32_t weeksLeft, const QString& date);
 // Nothing is sent for an empty message or "Ошибка" (the scenario's "no message").
 void CountryLetter(TZorvick& player, const QString& countryMessage, const QString& date);
 

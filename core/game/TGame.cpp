@@ -88,6 +88,8 @@ QJsonObject TGame::toJson() const {
                        {"MoveNumber", MoveNumber},
                        {"CurrentPlayer", CurrentPlayer},
                        {"EnterpriseIndex", EnterpriseIndex},
+                       {"GameLength", GameLength},
+                       {"WeeksSettled", WeeksSettled},
                        {"TPrices", prices},
                        {"TAdvExps", advExps},
                        {"TProds", prods},

@@ -34,6 +34,10 @@ public:
     std::int32_t CurrentPlayer = 0;
     std::int32_t EnterpriseIndex = 0;
 
+    // Weeks the game lasts, chosen at setup: 26 or 52, or 0 until one firm is left.
+    std::int32_t GameLength = 0;
+    std::int32_t WeeksSettled = 0;
+
     // The player whose turn it is and the enterprise shown; null before setup.
     TZorvick* Company() const;
     TIndustry* Industry() const;

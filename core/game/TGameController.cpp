@@ -2,6 +2,7 @@
 
 #include "core/board/BoardRules.h"
 #include "core/game/GameMail.h"
+#include "core/game/GameRanking.h"
 #include "core/platform/NumberText.h"
 #include "core/platform/Prompter.h"
 #include "core/reports/AccountantFax.h"
@@ -26,6 +27,18 @@ std::int32_t workersOf(TZorvick& player) {
     if (player.Industries.empty() || player.Industries[0].Buildings.empty())
         return 0;
     return player.Industries[0].Buildings[0].UpdateWorkers();
+}
+
+// A machine to make suits with, or a suit to sell.
+bool inTrade(const TZorvick& player) {
+    for (const TIndustry& industry : player.Industries) {
+        for (const TBuilding& building : industry.Buildings)
+            if (!building.WorkPlaces.empty())
+                return true;
+        if (industry.Storages.size() > 1 && industry.Storages[1].Amount > 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -149,6 +162,14 @@ TGameController::MoveResult TGameController::EndMove(const QString& prodText,
     endTurnCaption_ = game_.MoveNumber == game_.PlayerCount ? EndOfWeekCaption : NextPlayerCaption;
     if (game_.MoveNumber > game_.PlayerCount && !SettleWeek())
         return MoveResult::GameOver;
+    if (game_.GameLength > 0 && game_.WeeksSettled >= game_.GameLength && game_.MoveNumber == 1) {
+        ranking_ = GameRanking::Rank(game_);
+        if (!ranking_.empty()) {
+            emit rankingReady();
+            endGame(ranking_.front().Firm->PlayerName + QStringLiteral(" -  победитель!"));
+            return MoveResult::GameOver;
+        }
+    }
     StartNextTurn();
     ActionDone();
     return MoveResult::Ended;
@@ -167,6 +188,7 @@ bool TGameController::SettleWeek() {
     for (std::size_t k = 0; k < game_.Players.size(); ++k)
         settlePlayer(*game_.Players[k], std::int32_t(k));
     report_.Finish();
+    ++game_.WeeksSettled;
     emit changed();
     emit marketReportReady();
     game_.MoveNumber = 1;
@@ -326,17 +348,33 @@ void TGameController::beginTurn(std::int32_t index) {
 }
 
 void TGameController::checkBankruptcy(TZorvick& player) {
+    bool ruined = false;
     if (player.Money >= 0) {
         player.DebtWeeks = 0;
     } else if (player.DebtWeeks < WarningWeeks - 1) {
         ++player.DebtWeeks;
         GameMail::BankruptcyWarningLetter(player, WarningWeeks - player.DebtWeeks, dateText());
     } else {
-        GameMail::RuinLetter(player, dateText());
-        player.Bankrupt = true;
-        setControlsLocked(true);
-        player.Removed = true;
+        ruined = true;
     }
+    // A firm that can neither make nor sell a suit is out of business, whatever its money:
+    // otherwise a firm that sold everything could never be ruined and the game never end.
+    if (inTrade(player)) {
+        player.IdleWeeks = 0;
+    } else if (player.IdleWeeks < WarningWeeks - 1) {
+        ++player.IdleWeeks;
+        if (!ruined)
+            GameMail::OutOfBusinessWarningLetter(player, WarningWeeks - player.IdleWeeks,
+                                                 dateText());
+    } else {
+        ruined = true;
+    }
+    if (!ruined)
+        return;
+    GameMail::RuinLetter(player, dateText());
+    player.Bankrupt = true;
+    setControlsLocked(true);
+    player.Removed = true;
 }
 
 void TGameController::endGame(const QString& text) {

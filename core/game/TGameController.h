@@ -2,6 +2,7 @@
 
 #include "core/board/TLabelTexts.h"
 #include "core/board/WeeklyInputs.h"
+#include "core/game/GameRanking.h"
 #include "core/game/TGame.h"
 #include "core/game/TMarketHistory.h"
 #include "core/platform/Services.h"
@@ -51,6 +52,9 @@ public:
     // The calendar starts in the month of today; the first move is move 1.
     void StartCalendar();
     void BeginSetup(std::int32_t playerCount) { game_.BeginSetup(playerCount); }
+    // 26 or 52 weeks, after which the firms left are ranked by net worth; 0 (the
+    // default): until one firm is left.
+    void SetGameLength(std::int32_t weeks) { game_.GameLength = weeks; }
     void AddPlayer(const QString& title, const QString& playerName, std::int32_t face);
     // After the last player: the first player's turn begins.
     void FinishSetup();
@@ -100,6 +104,8 @@ public:
     // "Следующий Игрок", or "Конец Хода" for the last move of the week.
     QString EndTurnCaption() const { return endTurnCaption_; }
     QString MarketReport() const { return report_.Text(); }
+    // The firms left when a game of a set length ended, best first.
+    const std::vector<TRankedFirm>& FinalRanking() const { return ranking_; }
     const QStringList& MarketReportLines() const { return report_.Lines(); }
     // Every firm's sales, price and money in every settled week of the game.
     const TMarketHistory& MarketHistory() const { return marketHistory_; }
@@ -195,6 +201,8 @@ signals:
     void mailFlashingChanged(bool flashing);
     // Shown modally; the settlement goes on when the slot returns.
     void marketReportReady();
+    // A game of a set length is over: FinalRanking is shown modally before the winner.
+    void rankingReady();
     // The last message has been shown; the program ends with this status.
     void gameEnded(int status);
     // An action has been completed: the game may be saved.
@@ -223,6 +231,7 @@ private:
     TLabelTexts labelTexts_;
     TMarketReport report_;
     TMarketHistory marketHistory_;
+    std::vector<TRankedFirm> ranking_;
     DemandRoutine demand_;
     StatisticsRoutine statistics_ = nullptr;
     TCalendar dateOf_{};

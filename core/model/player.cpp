@@ -131,6 +131,7 @@ QJsonObject TZorvick::toJson() const {
                        {"Letters", letters},
                        {"Bankrupt", Bankrupt},
                        {"DebtWeeks", DebtWeeks},
+                       {"IdleWeeks", IdleWeeks},
                        {"Removed", Removed},
                        {"Produced", Produced},
                        {"Expences", Expences.toJson()},

@@ -41,6 +41,8 @@ public:
     TLetters Letters;
     bool Bankrupt = false;
     std::int32_t DebtWeeks = 0;
+    // Turn starts in a row with no machine and no suit in stock, 0 to 3.
+    std::int32_t IdleWeeks = 0;
     bool Removed = false;
     std::int32_t Produced = 0;
     TExpences Expences;

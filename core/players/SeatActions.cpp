@@ -45,6 +45,25 @@ bool SeatActions::BuyStorage(std::int32_t index, std::int32_t m2) {
     return assets_.Buy(TAssetTrade::Page::Storage, QString::number(m2));
 }
 
+bool SeatActions::SellStorage(std::int32_t index, std::int32_t m2) {
+    if (m2 <= 0 || controller_.ControlsLocked())
+        return false;
+    assets_.Showing();
+    while (assets_.StorageIndex != index)
+        assets_.NextStorage();
+    return assets_.Sell(TAssetTrade::Page::Storage, QString::number(m2));
+}
+
+bool SeatActions::SellWorkshopArea(std::int32_t m2) {
+    return m2 > 0 && !controller_.ControlsLocked() &&
+           assets_.Sell(TAssetTrade::Page::Building, QString::number(m2));
+}
+
+bool SeatActions::SellLand(std::int32_t m2) {
+    return m2 > 0 && !controller_.ControlsLocked() &&
+           assets_.Sell(TAssetTrade::Page::Land, QString::number(m2));
+}
+
 bool SeatActions::BankOpen() const {
     return controller_.BankTradeEnabled();
 }

@@ -30,6 +30,10 @@ public:
     bool SellMachines(std::int32_t level, std::int32_t n);
     // Storage space, m2: 0 raw materials, 1 goods.
     bool BuyStorage(std::int32_t index, std::int32_t m2);
+    // Selling up: storage space (m2, 0 raw materials, 1 goods), workshop area, free land.
+    bool SellStorage(std::int32_t index, std::int32_t m2);
+    bool SellWorkshopArea(std::int32_t m2);
+    bool SellLand(std::int32_t m2);
 
     // The bank, when its button is enabled.
     bool BankOpen() const;

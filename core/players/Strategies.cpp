@@ -1,5 +1,7 @@
 #include "core/players/Strategies.h"
 
+#include "core/players/CompetentStrategies.h"
+
 #include "core/game/TScenario.h"
 #include "core/model/player.h"
 #include "core/players/SeatActions.h"
@@ -249,10 +251,11 @@ public:
 } // namespace
 
 QStringList StrategyNames() {
-    return {QStringLiteral("passive"),     QStringLiteral("proposed"),
-            QStringLiteral("undercutter"), QStringLiteral("advertiser"),
-            QStringLiteral("researcher"),  QStringLiteral("borrower"),
-            QStringLiteral("spoiler")};
+    return QStringList{QStringLiteral("passive"),     QStringLiteral("proposed"),
+                       QStringLiteral("undercutter"), QStringLiteral("advertiser"),
+                       QStringLiteral("researcher"),  QStringLiteral("borrower"),
+                       QStringLiteral("spoiler")}
+           << CompetentStrategyNames();
 }
 
 std::unique_ptr<Strategy> MakeStrategy(const QString& name, std::uint64_t seed) {
@@ -272,7 +275,7 @@ std::unique_ptr<Strategy> MakeStrategy(const QString& name, std::uint64_t seed) 
     else if (name == QLatin1String("borrower"))
         firm = std::make_unique<Borrower>();
     else
-        return nullptr;
+        return MakeCompetentStrategy(name, seed);
     if (seed != 0)
         firm->SetTemper(seed);
     return firm;

@@ -45,7 +45,8 @@ public:
     virtual Decision Play(const SeatView& view, SeatActions& act) = 0;
 };
 
-// passive, proposed, undercutter, advertiser, researcher, borrower, spoiler.
+// passive, proposed, undercutter, advertiser, researcher, borrower, spoiler, then the
+// competent ones (CompetentStrategies.h).
 QStringList StrategyNames();
 // None for a name not in the list. The seed varies the manager's temper from game
 // to game (how much it marks up and advertises), so games differ.

@@ -2,16 +2,21 @@
 //
 // Production cost: a producing firm pays its week's wages, running costs and
 // amortisation through production, so the bill is spread evenly over the volume.
+// Two parts of the bill do not shrink with careful staffing: the enterprise's
+// amortisation is counted twice (the wear of machines and buildings that work),
+// and running any production at all costs R = 8000 $ a week (foremen, power,
+// transport). So a firm earns only from a large enough share of the market: the
+// market feeds one or two firms, not four, and games end.
 //
 // Demand: a logit market with an outside option and limited offers.
 //   Each competing firm j has an appeal
 //       u_j = exp((P0 - p_j) / S) * (1 + H ln(1 + a_j / A))
 //   with its price p_j and advertising a_j. Customers who buy none of the suits
 //   count as one more appeal O per firm, so a market of dear suits shrinks
-//   instead of only being reshared. With N firms in the game (the player count)
-//   the market holds M = k B 2 (N / 2)^0.8 customers (k the market coefficient).
+//   instead of only being reshared. The market holds M = k B customers (k the
+//   market coefficient), however many firms there are.
 //   Without limits a competing firm j would get its appeal's share,
-//   M u_j / (N O + sum of u over the competing firms).
+//   M u_j / (N O + sum of u over the competing firms), N the firms in the game.
 //   But no firm is given more buyers than the suits c_j it offers: the customers
 //   a firm cannot serve choose again among the other firms by their appeal, and
 //   some of them, by the outside option, buy nothing. This settles where every
@@ -22,11 +27,12 @@
 //   nothing. L is found by holding at their offers the firms it would overfill
 //   and solving again, which ends within N + 1 rounds.
 //   Design: while the asked firm's design contract runs (weeks 1 to 3, investment
-//   I > 0) it also wins over part of the customers who would buy nothing,
-//   its appeal's share of them times d / (1 + d), d = G ln(1 + I / I0), still
-//   held at its offer. Only the asked firm's design is known to a call, so it
-//   draws on no rival's customers: every call of a week agrees on the others,
-//   and all contracts together draw at most the customers who buy nothing.
+//   I > 0) its appeal is multiplied by 1 + G ln(1 + I / I0) (G = 1.5, I0 = 5000:
+//   a 5000 $ contract doubles it). Only the asked firm's design is known to a
+//   call, so the gain over the market without design is taken out of the
+//   customers who would buy nothing there, each firm at most its share (L N O
+//   over the competing firms): every call of a week agrees on the others, and all
+//   contracts together never sell more suits than the market holds.
 // A competing firm is one whose slot offers suits (Amount > 0) at a price that is
 // a number. A firm that offers nothing, or asks a price that is not a number,
 // sells nothing and takes no customers: it is a firm held at an offer of 0, whose
@@ -37,18 +43,18 @@
 // between calls any number of games may share the library.
 //
 // The constants are calibrated with the balance simulator (tools/zorvick-sim, figures
-// and commands in docs/balance.md), so that games end: a market of four firms holds
-// M = k 650 2 2^0.5, about 1840 customers at k = 1, fewer than two full workshops
-// make, and each firm that leaves gives its rivals more of the market (it grows only
-// with the square root of the firm count). Firms that price or advertise worse lose
-// money and are ruined one after another; two equal firms at the proposed price lose
-// slowly and last past twenty weeks on their credit. O = 0.5 sends most buyers of a
-// sold-out or silent firm to its rivals rather than out of the market, so the firm
-// left standing recovers. S = 40 makes a 5 % cheaper suit worth about 13 % more
-// appeal: price matters, but an undercutter pays for its share in margin, and
-// advertising (weight 0.42) can make up for a dearer suit without dominating.
-// (At B = 1750, S = 50, O = 1 and growth 0.8 every full workshop sold out at the
-// proposed price and earned about 23000 $ a week, so no game ever ended.)
+// and commands in docs/balance.md) against managers that staff and produce only what
+// they sell and sell the machines they do not use: a market of B = 500 customers at
+// k = 1, whatever the number of firms, so each firm that leaves gives the others its
+// buyers and a crowded market starves; R and the doubled amortisation make a firm
+// with a small share lose a few thousand dollars a week while a firm with half the
+// market earns, so the weakest are ruined one after another and the game ends.
+// O = 0.5 sends most buyers of a sold-out or silent firm to its rivals rather than
+// out of the market. S = 38 makes a 5 % cheaper suit worth about 15 % more appeal:
+// price matters, but an undercutter pays for its share in margin, and advertising
+// (weight 0.42) can make up for a dearer suit without dominating. (With the cost
+// spread as it comes, B growing with the firms and no overhead, managers that sell
+// their idle machines earned about 5300 $ a week each and no game among them ended.)
 //
 // The logarithms give advertising and design diminishing returns without a
 // ceiling; the exponential makes demand fall strictly with the price until the
@@ -67,14 +73,15 @@
 namespace {
 
 constexpr double kReferencePrice = 100; // P0: a fair price for a suit at the start
-constexpr double kPriceScale = 40;      // S: dollars that cut a firm's appeal by e
+constexpr double kPriceScale = 38;      // S: dollars that cut a firm's appeal by e
 constexpr double kAdvertisingScale = 1000;
 constexpr double kAdvertisingWeight = 0.42;
 constexpr double kDesignScale = 5000;
-constexpr double kDesignWeight = 0.15;
-constexpr double kOutsideAppeal = 0.5; // O
-constexpr double kBaseDemand = 650;    // B: customers per firm of two at k = 1
-constexpr double kMarketGrowth = 0.5;
+constexpr double kDesignWeight = 1.5;
+constexpr double kOutsideAppeal = 0.5;    // O
+constexpr double kBaseDemand = 500;       // B: customers at k = 1
+constexpr double kAmortizationWeight = 2; // the enterprise's amortisation, counted twice
+constexpr double kRunOverhead = 8000;     // dollars a week of running any production
 
 // Money and amounts from the game: a value that is not a sensible quantity
 // counts as nothing; infinity is held at the largest float so products stay finite.
@@ -142,11 +149,13 @@ extern "C" {
 double CalculateProdCost(float salary, float costs, float amortization, std::int32_t rawUnits,
                          std::int32_t workers, std::int32_t volume, std::int32_t staffedMachines) {
     // The raw materials are booked by the game at 40 per suit, and idle machines
-    // cost what they cost, so neither argument changes the bill.
+    // cost what they cost, so neither argument changes the bill. Without workers
+    // nothing runs, so no overhead.
     (void)rawUnits;
     (void)staffedMachines;
     const double bill = quantity(salary) * std::max<std::int32_t>(workers, 0) + quantity(costs) +
-                        quantity(amortization);
+                        kAmortizationWeight * quantity(amortization) +
+                        (workers > 0 ? kRunOverhead : 0);
     return finiteResult(bill / std::max<std::int32_t>(volume, 1));
 }
 
@@ -168,7 +177,6 @@ double Demand(float marketCoefficient, float designInvestment, const TPrice* pri
     }
     std::size_t count = 0;
     std::size_t asked = 0;
-    double appeals = 0;
     for (std::int32_t j = 0; j < playerCount; ++j) {
         if (!competes(prices[j], offered[j]))
             continue;
@@ -176,10 +184,9 @@ double Demand(float marketCoefficient, float designInvestment, const TPrice* pri
             asked = count;
         firms[count] = {appeal(prices[j].Price, advertising[j].AdvExp), quantity(offered[j].Amount),
                         false};
-        appeals += firms[count].appeal;
         ++count;
     }
-    const Firm& own = firms[asked];
+    const Firm own = firms[asked];
     if (!(own.appeal > 0))
         return 0;
 
@@ -187,17 +194,32 @@ double Demand(float marketCoefficient, float designInvestment, const TPrice* pri
     // nothing is a firm with nothing to sell, and its buyers go on like any
     // other unserved buyers, so offering less never hurts a rival.
     const double outside = double(playerCount) * kOutsideAppeal;
-    const double market =
-        coefficient * kBaseDemand * 2 * std::pow(double(playerCount) / 2.0, kMarketGrowth);
-    const double lambda = customersPerAppeal(firms, count, market, outside);
-    double given = std::min(own.offer, lambda * own.appeal);
-
+    const double market = coefficient * kBaseDemand;
     const double investment = quantity(designInvestment);
-    if (designWeeks >= 1 && designWeeks <= 3 && investment > 0 && given < own.offer) {
-        const double design = kDesignWeight * std::log1p(investment / kDesignScale);
+    const bool designed = designWeeks >= 1 && designWeeks <= 3 && investment > 0;
+    // What every call of the week agrees on: the market without anyone's design.
+    std::array<Firm, kLocalFirms> plainLocal;
+    std::vector<Firm> plainMore;
+    Firm* plain = firms;
+    if (designed) {
+        plain = plainLocal.data();
+        if (count > plainLocal.size()) {
+            plainMore.assign(firms, firms + count);
+            plain = plainMore.data();
+        } else {
+            std::copy(firms, firms + count, plain);
+        }
+    }
+    const double lambda = customersPerAppeal(plain, count, market, outside);
+    double given = std::min(own.offer, lambda * own.appeal);
+    if (designed && given < own.offer) {
+        firms[asked].appeal *= 1 + kDesignWeight * std::log1p(investment / kDesignScale);
+        const double lifted =
+            customersPerAppeal(firms, count, market, outside) * firms[asked].appeal;
+        // The gain comes out of the buyers who would buy nothing, each firm's contract
+        // at most its share of them, so all contracts together never sell past the market.
         const double noPurchase = lambda * outside;
-        given = std::min(own.offer,
-                         given + noPurchase * (own.appeal / appeals) * design / (1 + design));
+        given = std::min({own.offer, lifted, given + noPurchase / double(count)});
     }
     return finiteResult(given);
 }

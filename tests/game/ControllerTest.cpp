@@ -1,3 +1,4 @@
+#include "core/game/GameMail.h"
 #include "core/game/TGameController.h"
 #include "core/platform/NullHelp.h"
 #include "core/platform/RandomSource.h"
@@ -215,6 +216,51 @@ TEST(Controller, FourTurnsInTheRedRuinAndOneInTheBlackResets) {
     EXPECT_TRUE(locks.last().at(0).toBool());
     // The bank is open, so a ruined player still finds its button enabled.
     EXPECT_TRUE(g.controller->BankTradeEnabled());
+}
+
+// A firm with no machine and no suit in stock is warned at three turn starts by the
+// government and ruined at the fourth, rich or not; a machine or a suit resets the count.
+TEST(Controller, FourTurnsWithoutMachineOrSuitRuinWhateverTheMoney) {
+    Game g{"Ann", "Bob"};
+    TZorvick& bob = g.player(1);
+    TBuilding& workshop = bob.Industries[0].Buildings[0];
+    TStorage& goods = bob.Industries[0].Storages[1];
+    auto warnings = [&] {
+        QStringList out;
+        for (const TLetter& l : bob.Letters)
+            if (l.Subject == "Предупреждение о закрытии") {
+                EXPECT_EQ(l.From, GameMail::GovernmentAddress());
+                out << l.Text.right(9);
+            }
+        return out;
+    };
+    bob.Money = g.player(0).Money = 1e6f;
+    workshop.WorkPlaces.clear();
+    g.endMove();
+    g.playWeek();
+    EXPECT_EQ(bob.IdleWeeks, 2);
+    // A suit in stock is trade: the count starts again.
+    goods.Load(1, g.prompter);
+    g.playWeek();
+    EXPECT_EQ(bob.IdleWeeks, 0);
+    goods.Take(1, false, g.prompter);
+    g.playWeek();
+    g.playWeek();
+    // A machine bought back in time saves the firm.
+    workshop.WorkPlaces.emplace_back(1, 30000.0f);
+    g.playWeek();
+    EXPECT_EQ(bob.IdleWeeks, 0);
+    workshop.WorkPlaces.clear();
+    for (int turn = 0; turn < 3; ++turn)
+        g.playWeek();
+    EXPECT_EQ(warnings(), (QStringList{"3 недели.", "2 недели.", "3 недели.", "2 недели.",
+                                       "3 недели.", "2 недели.", "1 неделя."}));
+    EXPECT_FALSE(bob.Bankrupt);
+    EXPECT_EQ(bob.DebtWeeks, 0);
+    g.playWeek();
+    EXPECT_TRUE(bob.Bankrupt && bob.Removed);
+    EXPECT_EQ(bob.Letters.back().Subject, "ВЫ РАЗОРЕНЫ!!!");
+    EXPECT_TRUE(g.controller->ControlsLocked());
 }
 
 TEST(Controller, RuinedPlayerIsDroppedAndTheLastTakesItsPlaceWithItsRecords) {

@@ -25,7 +25,9 @@ TEST(ProdCost, VolumeTimesCostIsTheWeeksBill) {
     for (int round = 0; round < 2000; ++round) {
         const float salary = money(gen) / 10, costs = money(gen), amortization = money(gen);
         const std::int32_t workers = staff(gen), volume = suits(gen);
-        const double bill = double(salary) * workers + costs + amortization;
+        // The amortisation counts twice, and a run with workers carries the overhead.
+        const double bill =
+            double(salary) * workers + costs + 2.0 * amortization + (workers > 0 ? 8000 : 0);
         const float unit = float(cost(salary, costs, amortization, workers, volume));
         EXPECT_NEAR(double(unit) * volume, bill, bill * 1e-6 + 1e-3)
             << salary << " " << costs << " " << amortization << " " << workers << " " << volume;
@@ -34,11 +36,11 @@ TEST(ProdCost, VolumeTimesCostIsTheWeeksBill) {
 
 TEST(ProdCost, StartingWorkshop) {
     // 40 workers at 550, running costs 346, amortisation 2401.
-    EXPECT_NEAR(cost(550, 346, 2401, 40, 1000), 24.747, 1e-4);
-    EXPECT_NEAR(cost(550, 346, 2401, 40, 0), 24747, 1e-2);
-    EXPECT_NEAR(cost(550, 346, 2401, 40, 1), 24747, 1e-2);
-    // An empty workshop still carries its running costs and amortisation.
-    EXPECT_NEAR(cost(550, 346, 2401, 0, 0), 2747, 1e-3);
+    EXPECT_NEAR(cost(550, 346, 2401, 40, 1000), 35.148, 1e-4);
+    EXPECT_NEAR(cost(550, 346, 2401, 40, 0), 35148, 1e-2);
+    EXPECT_NEAR(cost(550, 346, 2401, 40, 1), 35148, 1e-2);
+    // An empty workshop still carries its running costs and amortisation, but runs nothing.
+    EXPECT_NEAR(cost(550, 346, 2401, 0, 0), 5148, 1e-3);
 }
 
 TEST(ProdCost, NegativeAndNaNInputsCountAsZero) {
@@ -52,7 +54,7 @@ TEST(ProdCost, NegativeAndNaNInputsCountAsZero) {
     EXPECT_DOUBLE_EQ(cost(550, 346, 2401, -40, 100), cost(550, 346, 2401, 0, 100));
     EXPECT_DOUBLE_EQ(cost(-1, -1, -1, -1, 100), 0);
     // A volume that is not a number of suits spreads nothing: the whole bill.
-    EXPECT_DOUBLE_EQ(CalculateProdCost(550, 346, 2401, -10, 40, -5, 10), 24747);
+    EXPECT_DOUBLE_EQ(CalculateProdCost(550, 346, 2401, -10, 40, -5, 10), 35148);
 }
 
 TEST(ProdCost, NeverNegativeNaNOrInfinite) {

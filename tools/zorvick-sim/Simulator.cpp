@@ -69,6 +69,8 @@ QString Simulator::Check(const SimOptions& options) {
         return QStringLiteral("--games must be at least 1");
     if (options.weeks < 1)
         return QStringLiteral("--weeks must be at least 1");
+    if (options.length != 0 && options.length != 26 && options.length != 52)
+        return QStringLiteral("--length is 0, 26 or 52");
     const QDir scenarios(options.folder + QStringLiteral("/scenarios"));
     if (!options.scenario.isEmpty() && !QFileInfo(scenarios.filePath(options.scenario)).isFile())
         return QStringLiteral("no scenario \"%1\" in %2").arg(options.scenario, scenarios.path());
@@ -128,6 +130,7 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
     const auto seats = std::int32_t(names.size());
     controller.StartCalendar();
     controller.BeginSetup(seats);
+    controller.SetGameLength(options_.length);
     std::vector<std::unique_ptr<Strategy>> strategies;
     for (std::int32_t s = 0; s < seats; ++s)
         strategies.push_back(MakeStrategy(names[s].section(QLatin1Char('#'), 0, 0),
@@ -168,7 +171,8 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
     SeatActions actions(controller, prompter);
     std::vector<MarketRow> rows;
     const auto& players = controller.Game().Players;
-    while (result.weeks < options_.weeks && players.size() > 1) {
+    const std::int32_t weeks = options_.length > 0 ? options_.length : options_.weeks;
+    while (result.weeks < weeks && players.size() > 1 && !controller.Ended()) {
         TZorvick* firm = controller.Company();
         Decision decision;
         // A ruined firm plays its last turn with its controls locked.
@@ -196,8 +200,12 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
     result.ended = players.size() <= 1;
     if (options_.games == 1)
         result.market = controller.MarketHistory();
-    if (players.size() == 1)
+    if (players.size() == 1) {
         result.winner = seatOf.at(players.front().get());
+    } else if (controller.Ended() && !controller.FinalRanking().empty()) {
+        result.ended = result.ranked = true;
+        result.winner = seatOf.at(controller.FinalRanking().front().Firm);
+    }
     return result;
 }
 
@@ -244,11 +252,21 @@ void writeEnding(QTextStream& s, const SimOptions& options,
       << (options.scenario.isEmpty() ? QStringLiteral("any (as the game chooses)")
                                      : options.scenario)
       << '\n';
-    s << "games: " << games << ", seed " << options.seed << ", at most " << options.weeks
-      << " weeks\n";
+    std::int64_t ranked = 0;
+    for (const GameResult& r : results)
+        ranked += r.ranked ? 1 : 0;
+    if (options.length > 0)
+        s << "games: " << games << ", seed " << options.seed << ", " << options.length
+          << " weeks, then ranked by net worth\n";
+    else
+        s << "games: " << games << ", seed " << options.seed << ", at most " << options.weeks
+          << " weeks\n";
     s << "ended: " << endWeeks.size() << " (" << percent(std::int64_t(endWeeks.size()), games)
       << "), with a winner " << std::int64_t(endWeeks.size()) - noWinner << ", every firm ruined "
-      << noWinner << '\n';
+      << noWinner;
+    if (options.length > 0)
+        s << ", ranked at the end " << ranked;
+    s << '\n';
     if (!endWeeks.empty())
         s << "weeks to the end: median " << rank(endWeeks, 0.5) << ", 10 % " << rank(endWeeks, 0.1)
           << ", 90 % " << rank(endWeeks, 0.9) << ", min " << endWeeks.front() << ", max "

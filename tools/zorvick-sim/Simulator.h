@@ -20,6 +20,7 @@ struct SimOptions {
     std::int32_t games = 1000;
     std::uint64_t seed = 1;
     std::int32_t weeks = 52; // a game not decided by then counts as not ended
+    std::int32_t length = 0; // 26 or 52: the game's own length, then the ranking; 0: none
 };
 
 // How one game went.
@@ -27,6 +28,7 @@ struct GameResult {
     std::int32_t weeks = 0;               // weeks settled
     bool ended = false;                   // a winner, or every firm ruined, within the weeks
     std::int32_t winner = -1;             // seat (index into the players), -1 for none
+    bool ranked = false;                  // won on net worth at the end of the length
     std::vector<std::int32_t> ruinedWeek; // a seat: the settlement that dropped it, 0 if never
     QStringList seats;                    // the strategy at each seat
     TMarketHistory market;                // a run of one game: every firm's weeks

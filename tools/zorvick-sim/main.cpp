@@ -17,11 +17,14 @@ namespace {
 
 const char* const Usage =
     "usage: zorvick-sim --players NAME,NAME[,...] [--scenario FILE.scn] [--games N]\n"
-    "                   [--seed N] [--weeks N] [--csv FILE] [--plot FILE.png] [--folder DIR]\n"
+    "                   [--seed N] [--weeks N] [--length 26|52]\n"
+    "                   [--csv FILE] [--plot FILE.png] [--folder DIR]\n"
     "       zorvick-sim --mix N [--players NAME,NAME,...] [the same options]\n"
     "Plays N whole games (1000) of at most --weeks weeks (52) through the game's\n"
     "controller, one strategy a seat, and prints how many ended, after how many weeks\n"
     "and who won. Without --scenario the game chooses among the folder's scenarios.\n"
+    "--length plays the game's own length instead: after that week the firms left are\n"
+    "ranked by net worth and the first wins, as in the game.\n"
     "--csv writes every firm's money after every week. --plot draws the run as a\n"
     "picture: the spread of the game lengths and the wins, or for --games 1 every\n"
     "firm's money week by week (no display needed). --folder is the game folder\n"
@@ -78,6 +81,8 @@ int main(int argc, char** argv) {
             options.mix = value.toInt(&ok);
         else if (arg == QLatin1String("--weeks"))
             options.weeks = value.toInt(&ok);
+        else if (arg == QLatin1String("--length"))
+            options.length = value.toInt(&ok);
         else if (arg == QLatin1String("--csv"))
             csvPath = value;
         else if (arg == QLatin1String("--plot"))
