@@ -99,6 +99,8 @@ public:
         return d;
     }
 
+    explicit Lean(float advertisingShare = 0.03f) : advertisingShare_(advertisingShare) {}
+
     void SetTemper(std::uint64_t seed) {
         std::mt19937 random(std::uint32_t(seed ^ (seed >> 32)));
         const auto unit = [&] { return float(random() % 1001) / 1000.0f; };
@@ -210,7 +212,7 @@ protected:
     bool soldOut_ = false;
     float unsold_ = 0;
     std::int32_t idleFor_ = 0;
-    float advertisingShare_ = 0.03f;
+    float advertisingShare_;
     float markup_ = 1;
 };
 
@@ -405,6 +407,10 @@ std::unique_ptr<Strategy> MakeCompetentStrategy(const QString& name, std::uint64
     std::unique_ptr<Lean> firm;
     if (name == QLatin1String("lean"))
         firm = std::make_unique<Lean>();
+    else if (name == QLatin1String("lean-silent"))
+        firm = std::make_unique<Lean>(0.0f);
+    else if (name == QLatin1String("lean-loud"))
+        firm = std::make_unique<Lean>(0.2f);
     else if (name == QLatin1String("lean-follower"))
         firm = std::make_unique<Follower>();
     else if (name == QLatin1String("lean-undercutter"))

@@ -9,7 +9,9 @@
 // lean, lean-follower, lean-undercutter, lean-designer, lean-researcher,
 // lean-research-loan, price-war, sell-up, sell-at-warning.
 QStringList CompetentStrategyNames();
-// None for a name not in the list; the seed varies the temper as MakeStrategy's does.
+// None for a name not in the list, or one of the two measuring variants kept out of
+// the pool: lean-silent (no advertising) and lean-loud (20 % of the sales' value).
+// The seed varies the temper as MakeStrategy's does.
 std::unique_ptr<Strategy> MakeCompetentStrategy(const QString& name, std::uint64_t seed = 0);
 
 // The workers that give at least a run of suits on the workshop's machines as the

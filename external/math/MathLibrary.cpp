@@ -4,7 +4,7 @@
 // amortisation through production, so the bill is spread evenly over the volume.
 // Two parts of the bill do not shrink with careful staffing: the enterprise's
 // amortisation is counted twice (the wear of machines and buildings that work),
-// and running any production at all costs R = 8000 $ a week (foremen, power,
+// and running any production at all costs R = 8500 $ a week (foremen, power,
 // transport). So a firm earns only from a large enough share of the market: the
 // market feeds one or two firms, not four, and games end.
 //
@@ -12,11 +12,11 @@
 //   Each competing firm j has an appeal
 //       u_j = exp((P0 - p_j) / S) * (1 + H ln(1 + a_j / A))
 //   with its price p_j and advertising a_j. Customers who buy none of the suits
-//   count as one more appeal O per firm, so a market of dear suits shrinks
-//   instead of only being reshared. The market holds M = k B customers (k the
-//   market coefficient), however many firms there are.
+//   count as one more appeal O per competing firm, so a market of dear suits
+//   shrinks instead of only being reshared. The market holds M = k B customers
+//   (k the market coefficient), however many firms there are.
 //   Without limits a competing firm j would get its appeal's share,
-//   M u_j / (N O + sum of u over the competing firms), N the firms in the game.
+//   M u_j / (N O + sum of u over the competing firms), N the competing firms.
 //   But no firm is given more buyers than the suits c_j it offers: the customers
 //   a firm cannot serve choose again among the other firms by their appeal, and
 //   some of them, by the outside option, buy nothing. This settles where every
@@ -35,8 +35,8 @@
 //   contracts together never sell more suits than the market holds.
 // A competing firm is one whose slot offers suits (Amount > 0) at a price that is
 // a number. A firm that offers nothing, or asks a price that is not a number,
-// sells nothing and takes no customers: it is a firm held at an offer of 0, whose
-// price and advertising then make no difference. Slots are read by position.
+// sells nothing, takes no customers and keeps none from buying: its price and
+// advertising make no difference. Slots are read by position.
 //
 // The allocation is worked out from all slots on each call rather than cached:
 // with ten firms it costs well under a microsecond a call, and without state kept
@@ -49,8 +49,10 @@
 // buyers and a crowded market starves; R and the doubled amortisation make a firm
 // with a small share lose a few thousand dollars a week while a firm with half the
 // market earns, so the weakest are ruined one after another and the game ends.
-// O = 0.5 sends most buyers of a sold-out or silent firm to its rivals rather than
-// out of the market. S = 38 makes a 5 % cheaper suit worth about 15 % more appeal:
+// O = 0.5 sends most buyers of a sold-out firm to its rivals rather than out of
+// the market, and a firm that stops offering takes its share of the buyers who buy
+// nothing with it: otherwise a firm that sells up while its rivals still lose money
+// would win by waiting (it did, in up to 62 % of its games). S = 38 makes a 5 % cheaper suit worth about 15 % more appeal:
 // price matters, but an undercutter pays for its share in margin, and advertising
 // (weight 0.42) can make up for a dearer suit without dominating. (With the cost
 // spread as it comes, B growing with the firms and no overhead, managers that sell
@@ -81,7 +83,7 @@ constexpr double kDesignWeight = 1.5;
 constexpr double kOutsideAppeal = 0.5;    // O
 constexpr double kBaseDemand = 500;       // B: customers at k = 1
 constexpr double kAmortizationWeight = 2; // the enterprise's amortisation, counted twice
-constexpr double kRunOverhead = 8000;     // dollars a week of running any production
+constexpr double kRunOverhead = 8500;     // dollars a week of running any production
 
 // Money and amounts from the game: a value that is not a sensible quantity
 // counts as nothing; infinity is held at the largest float so products stay finite.
@@ -190,10 +192,9 @@ double Demand(float marketCoefficient, float designInvestment, const TPrice* pri
     if (!(own.appeal > 0))
         return 0;
 
-    // Sized by the firms in the game, not by those offering: a firm that offers
-    // nothing is a firm with nothing to sell, and its buyers go on like any
-    // other unserved buyers, so offering less never hurts a rival.
-    const double outside = double(playerCount) * kOutsideAppeal;
+    // Sized by the firms that offer suits: a firm that has stopped trading keeps no
+    // buyers away from the market, so those still selling can outlast it.
+    const double outside = double(count) * kOutsideAppeal;
     const double market = coefficient * kBaseDemand;
     const double investment = quantity(designInvestment);
     const bool designed = designWeeks >= 1 && designWeeks <= 3 && investment > 0;

@@ -7,6 +7,7 @@
 #include "ui/board/Tsplash.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -88,15 +89,36 @@ private slots:
         PlayerCountDialog dialog(*prompter, help, QIcon());
         QCOMPARE(dialog.objectName(), QStringLiteral("PlayerCountDialog"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Ввод данных"));
-        QCOMPARE(dialog.size(), QSize(251, 73));
+        QCOMPARE(dialog.size(), QSize(251, 129));
         showActive(&dialog);
         QTest::keyClicks(dialog.eCount, "100");
         QCOMPARE(dialog.eCount->text(), QStringLiteral("10"));
+        QCOMPARE(dialog.Length(), 0);
         // Enter in the edit acts as OK.
         QTest::keyClick(dialog.eCount, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Count(), 10);
         QVERIFY(prompter->boxes().isEmpty());
+    }
+
+    // The length: until the last firm by default, or 26 or 52 weeks, chosen by keys.
+    void countDialogOffersThreeLengths() {
+        PlayerCountDialog dialog(*prompter, help, QIcon());
+        QStringList items;
+        for (int i = 0; i < dialog.cbLength->count(); ++i)
+            items << dialog.cbLength->itemText(i);
+        QCOMPARE(items, (QStringList{QStringLiteral("до последней фирмы"),
+                                     QStringLiteral("26 недель"), QStringLiteral("52 недели")}));
+        showActive(&dialog);
+        QTest::keyClicks(dialog.eCount, "3");
+        QTest::keyClick(dialog.eCount, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.cbLength);
+        QTest::keyClick(dialog.cbLength, Qt::Key_Down);
+        QTest::keyClick(dialog.cbLength, Qt::Key_Down);
+        QTest::keyClick(dialog.cbLength, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Count(), 3);
+        QCOMPARE(dialog.Length(), 52);
     }
 
     void exitQuestionNoStaysYesCancels() {

@@ -1,4 +1,5 @@
 #include "core/game/GameMail.h"
+#include "core/game/GameRanking.h"
 #include "core/game/TGameController.h"
 #include "core/platform/NullHelp.h"
 #include "core/platform/RandomSource.h"
@@ -462,3 +463,63 @@ TEST(MarketHistory, KeepsTheWholeGameWhileTheFirmsHistoryKeepsTen) {
 }
 
 } // namespace
+
+// Net worth: money less debt, the enterprise at the asset window's prices, raw
+// materials at 20 $ and suits at the last production cost with raw materials.
+TEST(Ranking, NetWorthSumsTheFirmAsItWouldSell) {
+    Game g{"Ann", "Bob"};
+    TZorvick& ann = g.player(0);
+    const TScenario& economy = g.game().Scenario;
+    // 30000 $, 940 m2 of free land, 60 m2 of storage, 500 m2 of workshop, ten machines.
+    EXPECT_FLOAT_EQ(GameRanking::NetWorth(ann, economy), 353800);
+    ann.Debt = 10000;
+    ann.Money += 10000;
+    ann.Industries[0].Storages[0].Load(100, g.prompter);
+    ann.Industries[0].Storages[1].Load(10, g.prompter);
+    EXPECT_FLOAT_EQ(GameRanking::SuitValue(ann), 40);
+    TWeekRecord made;
+    made.RMCost = 400; // 10 suits made for 300 $ with raw materials at 40 $
+    made.Usage = 300;
+    ann.RecordWeek(made);
+    ann.RecordWeek(TWeekRecord{}); // a week without production does not count
+    EXPECT_FLOAT_EQ(GameRanking::SuitValue(ann), 70);
+    EXPECT_FLOAT_EQ(GameRanking::NetWorth(ann, economy), 353800 + 2000 + 700);
+}
+
+TEST(Ranking, TiesGoToMoreMoneyAndRuinedFirmsAreLeftOut) {
+    Game g{"Ann", "Bob", "Cid"};
+    // Bob has sold a machine for 19500 $: the same worth, more money.
+    g.player(1).Industries[0].Buildings[0].WorkPlaces.pop_back();
+    g.player(1).Money += 19500;
+    g.player(2).Money += 1e6f;
+    g.player(2).Bankrupt = true;
+    const auto ranking = GameRanking::Rank(g.game());
+    ASSERT_EQ(ranking.size(), 2u);
+    EXPECT_EQ(ranking[0].Firm, &g.player(1));
+    EXPECT_EQ(ranking[1].Firm, &g.player(0));
+    EXPECT_FLOAT_EQ(ranking[0].NetWorth, ranking[1].NetWorth);
+    const QStringList lines = GameRanking::Lines(ranking);
+    EXPECT_TRUE(
+        lines.join('\n').contains("| 1     | Bob                | Firm Bob           | 353800"));
+}
+
+// With a length, the game ends after that week's settlement: the ranking, then the
+// winner's box for the first; without one it goes on.
+TEST(Ranking, AGameOfASetLengthEndsWithTheRichestFirm) {
+    Game g{"Ann", "Bob"};
+    g.controller->SetGameLength(26);
+    for (TZorvick* firm : {&g.player(0), &g.player(1)})
+        firm->Money = 1e6f;
+    g.player(1).Money += 1;
+    QSignalSpy ranked(g.controller.get(), &TGameController::rankingReady);
+    for (int week = 1; week < 26; ++week)
+        g.playWeek();
+    g.endMove();
+    EXPECT_TRUE(ranked.isEmpty());
+    EXPECT_EQ(g.controller->EndMove("0", "0", "0"), TGameController::MoveResult::GameOver);
+    EXPECT_EQ(ranked.size(), 1);
+    EXPECT_EQ(g.game().WeeksSettled, 26);
+    EXPECT_EQ(g.controller->FinalRanking().front().Firm, &g.player(1));
+    EXPECT_EQ(g.prompter.last().text, "Bob -  победитель!");
+    EXPECT_TRUE(g.controller->Ended());
+}

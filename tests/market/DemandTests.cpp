@@ -262,15 +262,15 @@ TEST(Demand, DesignContractsTogetherNeverSellPastTheMarket) {
 }
 
 // An idle slot takes no buyers, whatever its price and advertising: to the others
-// it is a firm whose price nobody pays. A price that is not a number sells nothing.
+// it is as if it were not there. A price that is not a number sells nothing.
 TEST(Demand, FirmsThatOfferNothingDoNotCompete) {
     MarketGen gen(31);
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (int round = 0; round < kRounds; ++round) {
         Market m = gen.next();
         const std::int32_t i = gen.index(m);
-        m.add(std::numeric_limits<float>::infinity(), 0, 5000);
         const double unsold = m.demand(i);
+        m.add(1, 0, 0);
         for (auto [price, amount] :
              {std::pair{1.0f, 0.0f}, {1.0f, -50.0f}, {1.0f, nan}, {nan, 5000.0f}}) {
             m.prices.back().Price = price;

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -284,6 +285,15 @@ void ScriptDriver::start(const QJsonValue& value) {
         if (!resuming) {
             line({{"type",
                    QJsonArray{"PlayerCountDialog.eCount", QString::number(players.size())}}});
+            const int length = options.value("length").toInt(0);
+            if (length != 0 && length != 26 && length != 52) {
+                error(QStringLiteral("\"length\" is 0, 26 or 52"));
+                return;
+            }
+            if (length != 0)
+                line({{"type", QJsonArray{"PlayerCountDialog.cbLength",
+                                          length == 26 ? QStringLiteral("26 недель")
+                                                       : QStringLiteral("52 недели")}}});
             line({{"click", "PlayerCountDialog.bOK"}});
         }
         for (const QJsonValue& p : players) {
@@ -323,6 +333,16 @@ void ScriptDriver::type(const QJsonValue& value) {
     auto* edit = qobject_cast<QLineEdit*>(target);
     if (!target) {
         error(why);
+        return;
+    }
+    // A drop-down list: the item of that text is chosen, as with the arrow keys.
+    if (auto* list = qobject_cast<QComboBox*>(target)) {
+        const int index = list->findText(args.at(1).toString());
+        if (index < 0)
+            error(name + QStringLiteral(" has no item \"") + args.at(1).toString() +
+                  QStringLiteral("\""));
+        else if (usable(list, name))
+            list->setCurrentIndex(index);
         return;
     }
     if (!edit) {

@@ -6,6 +6,7 @@
 #include "core/platform/Prompter.h"
 #include "ui/board/BoardUi.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,8 +66,15 @@ PlayerCountDialog::PlayerCountDialog(Prompter& prompter, Help& help, const QIcon
                                      QWidget* parent)
     : SetupDialog(prompter, help, parent) {
     setObjectName(QStringLiteral("PlayerCountDialog"));
-    setFixedSize(251, 73);
+    setFixedSize(251, 129);
     label(this, QStringLiteral("Количество игроков:"), QRect(8, 16, 156, 16));
+    label(this, QStringLiteral("Длина игры:"), QRect(8, 76, 156, 16));
+    cbLength = new QComboBox(this);
+    cbLength->setObjectName(QStringLiteral("cbLength"));
+    cbLength->setGeometry(8, 96, 235, 24);
+    cbLength->addItem(QStringLiteral("до последней фирмы"), 0);
+    cbLength->addItem(QStringLiteral("26 недель"), 26);
+    cbLength->addItem(QStringLiteral("52 недели"), 52);
 
     eCount = new QLineEdit(this);
     eCount->setObjectName(QStringLiteral("eCount"));
@@ -82,9 +90,14 @@ PlayerCountDialog::PlayerCountDialog(Prompter& prompter, Help& help, const QIcon
     bExit = makeExitButton(exitGlyph);
     bExit->setGeometry(168, 40, 75, 25);
 
-    setTabOrder(eCount, bOK);
+    setTabOrder(eCount, cbLength);
+    setTabOrder(cbLength, bOK);
     setTabOrder(bOK, bExit);
     eCount->setFocus();
+}
+
+int PlayerCountDialog::Length() const {
+    return cbLength->currentData().toInt();
 }
 
 void PlayerCountDialog::bOKClick() {

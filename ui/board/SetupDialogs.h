@@ -7,6 +7,7 @@
 
 class Help;
 class Prompter;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,7 +31,7 @@ private:
     Help& help_;
 };
 
-// How many players: 2 to 10.
+// How many players: 2 to 10; and how long the game lasts.
 class PlayerCountDialog : public SetupDialog {
     Q_OBJECT
 public:
@@ -38,9 +39,12 @@ public:
                       QWidget* parent = nullptr);
 
     int Count() const { return count_; }
+    // Weeks of the chosen length: 0 (until one firm is left), 26 or 52.
+    int Length() const;
     void bOKClick();
 
     QLineEdit* eCount;
+    QComboBox* cbLength;
     QPushButton* bOK;
     QPushButton* bExit;
 

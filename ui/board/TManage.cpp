@@ -26,6 +26,7 @@
 #include "ui/reports/TfManReport.h"
 #include "ui/reports/TfMarket.h"
 #include "ui/reports/TfReport.h"
+#include "ui/reports/TfResults.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -343,6 +344,7 @@ int TManage::Start() {
     // 9., 10. One slot per player, then each player's names and face.
     const int count = playerCountDialog->Count();
     controller_.BeginSetup(count);
+    controller_.SetGameLength(playerCountDialog->Length());
     playerEntryDialog =
         new PlayerEntryDialog(services_.prompter, services_.help, exitGlyph, ILFaces, this);
     for (int k = 1; k <= count; ++k) {
@@ -389,6 +391,7 @@ void TManage::createDialogs() {
     fTrade = new TFTrade(controller_, services_.prompter, this);
     connect(bbIndustryTrade, &QPushButton::clicked, fTrade, &TFTrade::Execute);
     fReport = new TfReport(this);
+    fResults = new TfResults(this);
     fAbout = new TfAbout(BoardUi::loadPicture(services_.folder, QStringLiteral("images\\logo.bmp")),
                          this);
     fUpgrade = new TFUpgrade(controller_, this);
@@ -452,6 +455,7 @@ void TManage::connectController() {
         setMailColour(mailFlash_ % 2 ? Qt::red : Qt::black);
     });
     connect(c, &TGameController::marketReportReady, this, &TManage::showMarketReport);
+    connect(c, &TGameController::rankingReady, this, &TManage::showResults);
     connect(c, &TGameController::gameEnded, this, &TManage::gameEnded);
 }
 
@@ -551,6 +555,13 @@ void TManage::showMarketReport() {
         return;
     fReport->SetLines(controller_.MarketReportLines());
     fReport->exec();
+}
+
+void TManage::showResults() {
+    if (!fResults)
+        return;
+    fResults->SetLines(GameRanking::Lines(controller_.FinalRanking()));
+    fResults->exec();
 }
 
 void TManage::miGeneralClick() {

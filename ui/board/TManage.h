@@ -35,6 +35,7 @@ class TfMailProgram;
 class TfManReport;
 class TfMarket;
 class TfReport;
+class TfResults;
 class TfTextoPhone;
 class Tsplash;
 
@@ -121,6 +122,7 @@ public:
     Tsplash* splash = nullptr;
     TfAbout* fAbout = nullptr;
     TfReport* fReport = nullptr;
+    TfResults* fResults = nullptr;
     TFStatistics* FStatistics = nullptr;
     TfManReport* fManReport = nullptr;
     TfHistory* fHistory = nullptr;
@@ -148,6 +150,7 @@ private:
     void connectController();
     TIndustry* selectEnterprise(bool report);
     void showMarketReport();
+    void showResults();
     void setMailColour(const QColor& colour);
     void gameEnded(int status);
     void eProdChange();
