@@ -47,16 +47,20 @@
 // they sell and sell the machines they do not use: a market of B = 500 customers at
 // k = 1, whatever the number of firms, so each firm that leaves gives the others its
 // buyers and a crowded market starves; R and the doubled amortisation make a firm
-// with a small share lose a few thousand dollars a week while a firm with half the
-// market earns, so the weakest are ruined one after another and the game ends.
+// with a small share lose several thousand dollars a week, and only a large share at
+// a good price earns, so the weakest are ruined one after another and the game ends.
 // O = 0.5 sends most buyers of a sold-out firm to its rivals rather than out of
 // the market, and a firm that stops offering takes its share of the buyers who buy
-// nothing with it: otherwise a firm that sells up while its rivals still lose money
-// would win by waiting (it did, in up to 62 % of its games). S = 38 makes a 5 % cheaper suit worth about 15 % more appeal:
+// nothing with it, so a firm that has sold up starves no rival while it waits (with
+// O counted for every firm in the game, the one that sells up at its second warning
+// won up to 70 % of its games; counted so, up to 62 %).
+// S = 38 makes a 5 % cheaper suit worth about 15 % more appeal:
 // price matters, but an undercutter pays for its share in margin, and advertising
-// (weight 0.42) can make up for a dearer suit without dominating. (With the cost
-// spread as it comes, B growing with the firms and no overhead, managers that sell
-// their idle machines earned about 5300 $ a week each and no game among them ended.)
+// (weight 0.42) can make up for a dearer suit without dominating. (Before, with the
+// bill spread as it came and B growing with the firms, careful managers earned about
+// 5300 $ a week each and no game among four of them ended; with the amortisation
+// counted four times and no overhead, those that sell their idle machines won every
+// game they sat in.)
 //
 // The logarithms give advertising and design diminishing returns without a
 // ceiling; the exponential makes demand fall strictly with the price until the
@@ -193,7 +197,8 @@ double Demand(float marketCoefficient, float designInvestment, const TPrice* pri
         return 0;
 
     // Sized by the firms that offer suits: a firm that has stopped trading keeps no
-    // buyers away from the market, so those still selling can outlast it.
+    // buyers away from the market, so those still selling can outlast it. (The
+    // price: a rival that offers even one suit widens the outside option by O.)
     const double outside = double(count) * kOutsideAppeal;
     const double market = coefficient * kBaseDemand;
     const double investment = quantity(designInvestment);

@@ -50,7 +50,7 @@ TEST(FinanceScript, AFirmBorrowsProducesSellsAndRepays) {
     const QStringList script{
         QString::fromUtf8(QJsonDocument(start).toJson(QJsonDocument::Compact)),
         R"({"key": "Ctrl+B"})", R"({"read": ["lCurrentDebt", "lMaxLoan"]})",
-        R"({"type": ["eAmountOfP", "50000"]})", R"({"click": "bTake"})",
+        R"({"type": ["eAmountOfP", "120000"]})", R"({"click": "bTake"})",
         R"({"read": ["lCurrentDebt"]})", R"({"click": "bCancel"})", R"({"key": "Ctrl+S"})",
         R"({"type": ["EAmountOfW", "40"]})", R"({"click": "wbBuy"})", R"({"click": "bCancel"})",
         R"({"key": "Ctrl+R"})", R"({"type": ["EAmountOfWP", "2000"]})", R"({"click": "wpBuy"})",
@@ -62,7 +62,8 @@ TEST(FinanceScript, AFirmBorrowsProducesSellsAndRepays) {
         R"({"read": ["ePrice", "eProd"]})", R"({"type": ["eAdvExp", "1000"]})",
         R"({"click": "bEndTurn"})", R"({"click": "bEndTurn"})", R"({"key": "Return"})",
         R"({"state": true})",
-        // Week 2: the loan repaid in two parts, research, design, a run closed by the box.
+        // Week 2: 50000 $ of the loan repaid in two parts, research, design, a run closed
+        // by the box.
         R"({"key": "Ctrl+B"})", R"({"type": ["eAmountOfP", "20000"]})", R"({"click": "bGive"})",
         R"({"type": ["eAmountOfP", "30000"]})", R"({"click": "bGive"})",
         R"({"read": ["lCurrentDebt"]})", R"({"click": "bCancel"})", R"({"key": "Ctrl+L"})",
@@ -80,14 +81,14 @@ TEST(FinanceScript, AFirmBorrowsProducesSellsAndRepays) {
             << o["error"].toString().toStdString();
 
     EXPECT_EQ(texts(out, "lCurrentDebt"),
-              (QStringList{"Долг: 0 $.", "Долг: 50000 $.", "Долг: 0 $."}));
+              (QStringList{"Долг: 0 $.", "Долг: 120000 $.", "Долг: 70000 $."}));
     EXPECT_EQ(texts(out, "lMaxLoan"), QStringList{"Максимальный кредит: 258600 $."});
     EXPECT_EQ(texts(out, "lMaxP"), QStringList{"Максимум продукции: 1000 ед."});
     EXPECT_EQ(texts(out, "eAmountOfP"), QStringList{"1000"}); // 9999 typed
     // The run is charged, and priced at (cost of a suit + 40) x 1.5.
     const QStringList money = texts(out, "lCurMon");
     ASSERT_EQ(money.size(), 2);
-    EXPECT_EQ(capital(money[0]), 30000 + 50000 - 40000);
+    EXPECT_EQ(capital(money[0]), 30000 + 120000 - 40000);
     const int charge = capital(money[0]) - capital(money[1]);
     EXPECT_GT(charge, 0);
     const QStringList price = texts(out, "ePrice"), offer = texts(out, "eProd");
@@ -104,12 +105,12 @@ TEST(FinanceScript, AFirmBorrowsProducesSellsAndRepays) {
     const auto states = all(out, "state");
     ASSERT_EQ(states.size(), 2);
     const QJsonObject week1 = states[0]["Players"].toArray()[0].toObject();
-    EXPECT_EQ(week1["Debt"].toDouble(), 50000);
-    EXPECT_EQ(lastWeek(week1, "TurnLoan"), -50000);
+    EXPECT_EQ(week1["Debt"].toDouble(), 120000);
+    EXPECT_EQ(lastWeek(week1, "TurnLoan"), -120000);
     EXPECT_EQ(lastWeek(week1, "RMCost"), 40 * 1000);
     EXPECT_NEAR(lastWeek(week1, "Usage"), charge, 1);
     const double rate = states[0]["Scenario"].toObject()["InterestRate"].toDouble();
-    EXPECT_NEAR(lastWeek(week1, "Interest"), 50000 * rate, 0.01);
+    EXPECT_NEAR(lastWeek(week1, "Interest"), 120000 * rate, 0.01);
     const double sold = week1["Sold"].toDouble();
     EXPECT_GT(sold, 0);
     const QJsonObject industry = week1["Industries"].toArray()[0].toObject();
@@ -120,7 +121,7 @@ TEST(FinanceScript, AFirmBorrowsProducesSellsAndRepays) {
     EXPECT_EQ(offer[1].toInt(), 1000 - std::lround(sold) + 100);
 
     const QJsonObject week2 = states[1]["Players"].toArray()[0].toObject();
-    EXPECT_EQ(week2["Debt"].toDouble(), 0);
+    EXPECT_EQ(week2["Debt"].toDouble(), 70000);
     EXPECT_EQ(lastWeek(week2, "TurnLoan"), 50000);
     EXPECT_EQ(week2["ResearchInvest"].toDouble(), 1000);
     EXPECT_EQ(lastWeek(week2, "RL"), 2000);

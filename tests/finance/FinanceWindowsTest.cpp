@@ -43,6 +43,7 @@ private slots:
         industry.Buildings[0].HireMode = 1;
         industry.Buildings[0].DistributeWorkers(40);
         industry.Storages[0].Amount = 2000;
+        controller.Company()->Money = 100000; // a full run costs more than the start's money
         TFLoans bank(controller, prompter);
         TFPTrade production(controller, prompter);
         TFRLTrade research(controller, prompter);

@@ -361,8 +361,10 @@ TEST(DemandWithOffers, ShortRivalsLeaveTheirBuyersToTheFirm) {
         double lowestRatio; // of the firm's demand after over before
     };
     const Case cases[] = {
-        {1, 0, 0, 1, 0.9}, // a one-suit rival at 1 $ takes one buyer, not the market
-        {1, 20000, 0, 1, 0.9},
+        // A one-suit rival at 1 $ takes one buyer and, now that it competes, its share
+        // of the buyers who buy nothing (a fifth of a duel's), not the market.
+        {1, 0, 0, 1, 0.75},
+        {1, 20000, 0, 1, 0.75},
         {90, 1000, 5000, 100, 1.2}, // a rival at 90 $ offering 100 suits, not 5000
         {90, 20000, 5000, 100, 1.2},
     };
