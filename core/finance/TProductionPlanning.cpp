@@ -56,6 +56,7 @@ bool TProductionPlanning::Produce(const QString& amountText) {
     }
     ran_ = true;
     player->TurnProduction += cost;
+    player->LastUnitCost = cost / float(*n);
     const std::int32_t made = player->UseRawMaterials(*n, true, prompter_);
     player->Industries[0].Storages[1].Load(made, prompter_);
     player->Produced = *n;

@@ -33,13 +33,7 @@ QString filled(const QString& text, qsizetype width) {
 namespace GameRanking {
 
 float SuitValue(const TZorvick& firm) {
-    const TExpences& history = firm.Expences;
-    for (auto i = qsizetype(history.RMCost.size()) - 1; i >= 0; --i) {
-        const float produced = history.RMCost[std::size_t(i)] / RawMaterialCostPerSuit;
-        if (produced >= 1)
-            return history.Usage[std::size_t(i)] / produced + RawMaterialCostPerSuit;
-    }
-    return RawMaterialCostPerSuit;
+    return firm.LastUnitCost + RawMaterialCostPerSuit;
 }
 
 float NetWorth(const TZorvick& firm, const TScenario& economy) {

@@ -19,7 +19,7 @@ struct TRankedFirm {
 namespace GameRanking {
 
 // What a suit in stock is worth: the firm's last production cost with raw
-// materials, from the latest week of its history that produced; 40 $ without one.
+// materials (40 $ before any run).
 float SuitValue(const TZorvick& firm);
 // Money, less debt, plus what the enterprise would bring sold at the asset window's
 // prices (free land, storage and workshop area, machines at their sale price), raw

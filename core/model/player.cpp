@@ -140,6 +140,7 @@ QJsonObject TZorvick::toJson() const {
                        {"StartTurnMoney", double(StartTurnMoney)},
                        {"TurnLoan", double(TurnLoan)},
                        {"TurnProduction", double(TurnProduction)},
+                       {"LastUnitCost", double(LastUnitCost)},
                        {"TurnResearch", double(TurnResearch)},
                        {"TurnRawMaterials", double(TurnRawMaterials)}};
 }

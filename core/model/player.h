@@ -54,6 +54,8 @@ public:
     float TurnProduction = 0;   // production runs
     float TurnResearch = 0;     // research payments, less money returned
     float TurnRawMaterials = 0; // raw materials bought
+    // Cost of a suit of the last production run, raw materials not counted; 0 before one.
+    float LastUnitCost = 0;
 
     static constexpr std::int32_t HistoryLength = 10;
 

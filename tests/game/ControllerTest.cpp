@@ -477,11 +477,7 @@ TEST(Ranking, NetWorthSumsTheFirmAsItWouldSell) {
     ann.Industries[0].Storages[0].Load(100, g.prompter);
     ann.Industries[0].Storages[1].Load(10, g.prompter);
     EXPECT_FLOAT_EQ(GameRanking::SuitValue(ann), 40);
-    TWeekRecord made;
-    made.RMCost = 400; // 10 suits made for 300 $ with raw materials at 40 $
-    made.Usage = 300;
-    ann.RecordWeek(made);
-    ann.RecordWeek(TWeekRecord{}); // a week without production does not count
+    ann.LastUnitCost = 30; // the last run's suits cost 30 $ each, raw materials aside
     EXPECT_FLOAT_EQ(GameRanking::SuitValue(ann), 70);
     EXPECT_FLOAT_EQ(GameRanking::NetWorth(ann, economy), 353800 + 2000 + 700);
 }

@@ -2,5 +2,5 @@
 
 TfResults::TfResults(QWidget* parent)
     : FaxWindow(QStringLiteral("fResults"), QStringLiteral("Итоги игры"), 545,
-                QStringLiteral("mResults"), false, parent),
+                QStringLiteral("mResults"), parent),
       mResults(memo()) {}
