@@ -333,6 +333,7 @@ std::unique_ptr<TZorvick> readFirm(Reader r) {
         firm->Letters.push_back(readLetter(r.element(letters, "Letters", i)));
     firm->Bankrupt = r.flag("Bankrupt");
     firm->DebtWeeks = r.integer("DebtWeeks", 0, 3);
+    firm->IdleWeeks = r.integer("IdleWeeks", 0, 3);
     firm->Removed = r.flag("Removed");
     firm->Produced = r.integer("Produced", 0);
     firm->HistoryCount = r.integer("HistoryCount", 0, TZorvick::HistoryLength);
@@ -343,6 +344,7 @@ std::unique_ptr<TZorvick> readFirm(Reader r) {
     firm->TurnProduction = r.number("TurnProduction");
     firm->TurnResearch = r.number("TurnResearch");
     firm->TurnRawMaterials = r.number("TurnRawMaterials");
+    firm->LastUnitCost = r.number("LastUnitCost", 0);
     return firm;
 }
 
@@ -355,6 +357,8 @@ struct Loaded {
     std::int32_t moveNumber = 1;
     std::int32_t currentPlayer = 0;
     std::int32_t enterpriseIndex = 0;
+    std::int32_t gameLength = 0;
+    std::int32_t weeksSettled = 0;
     std::vector<TPrice> prices;
     std::vector<TAdvExp> advExps;
     std::vector<TProd> prods;
@@ -394,6 +398,11 @@ void readTurn(Reader& r, Loaded& g) {
     const auto enterprises =
         r.ok() ? std::int64_t(g.players[std::size_t(g.currentPlayer)]->Industries.size()) : 1;
     g.enterpriseIndex = r.integer("EnterpriseIndex", 0, enterprises - 1);
+    g.gameLength = r.integer("GameLength", 0, 52);
+    if (r.ok() && g.gameLength != 0 && g.gameLength != 26 && g.gameLength != 52)
+        r.fail(QStringLiteral("поле %1 должно быть 0, 26 или 52")
+                   .arg(quoted(QStringLiteral("GameLength"))));
+    g.weeksSettled = r.integer("WeeksSettled", 0);
 }
 
 void readCalendar(Reader r, Loaded& g) {
@@ -491,6 +500,8 @@ void apply(Loaded& g, TGameController& controller) {
     game.MoveNumber = g.moveNumber;
     game.CurrentPlayer = g.currentPlayer;
     game.EnterpriseIndex = g.enterpriseIndex;
+    game.GameLength = g.gameLength;
+    game.WeeksSettled = g.weeksSettled;
     game.TPrices = std::move(g.prices);
     game.TAdvExps = std::move(g.advExps);
     game.TProds = std::move(g.prods);
