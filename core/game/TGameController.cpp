@@ -5,6 +5,7 @@
 #include "core/game/GameRanking.h"
 #include "core/platform/NumberText.h"
 #include "core/platform/Prompter.h"
+#include "core/platform/RandomSource.h"
 #include "core/reports/AccountantFax.h"
 #include "external/MathLibrary.h"
 
@@ -53,7 +54,7 @@ QString TGameController::LabelText(const QString& key, const QString& builtIn) c
 
 std::optional<QString> TGameController::LabelText(const QString& key, const QString& builtIn,
                                                   double value) {
-    return labelTexts_.LabelText(key, builtIn, value, services_.prompter);
+    return labelTexts_.LabelText(key, builtIn, value, prompter());
 }
 
 const QString& TGameController::dateText() {
@@ -74,9 +75,16 @@ void TGameController::StartCalendar() {
     emit changed();
 }
 
-void TGameController::AddPlayer(const QString& title, const QString& playerName,
-                                std::int32_t face) {
-    game_.AddPlayer(title, playerName, face);
+void TGameController::AddPlayer(const QString& title, const QString& playerName, std::int32_t face,
+                                const TSeat& seat) {
+    TZorvick& player = game_.AddPlayer(title, playerName, face);
+    player.Seat = seat;
+    // A manager's temper comes from the game's own random source, so a game replayed
+    // from its seed is played the same.
+    if (seat.Computer && seat.Seed == 0)
+        for (int i = 0; i < 4; ++i)
+            player.Seat.Seed =
+                (player.Seat.Seed << 16) ^ std::uint64_t(services_.random.bounded(65536));
 }
 
 void TGameController::FinishSetup() {
@@ -87,8 +95,11 @@ void TGameController::FinishSetup() {
         company->StartTurnMoney = company->Money;
     emit enterpriseChanged();
     ApplyTechnologyLevel();
+    if (TZorvick* company = Company())
+        setMailFlashing(company->HasUnread() && !company->Seat.Computer);
     emit changed();
     ActionDone();
+    emit turnBegan();
 }
 
 // ------------------------------------------------------------------- moves
@@ -98,13 +109,13 @@ std::optional<TGameController::Inputs> TGameController::readInputs(const QString
                                                                    const QString& advExpText) {
     // All three are read before anything of the move happens, so a refused move can
     // be ended again without counting design weeks or letters twice.
-    const auto price = NumberText::readFloat(priceText, services_.prompter);
+    const auto price = NumberText::readFloat(priceText, prompter());
     if (!price)
         return std::nullopt;
-    const auto advExp = NumberText::readFloat(advExpText, services_.prompter);
+    const auto advExp = NumberText::readFloat(advExpText, prompter());
     if (!advExp)
         return std::nullopt;
-    const auto prod = NumberText::readInt(prodText, services_.prompter);
+    const auto prod = NumberText::readInt(prodText, prompter());
     if (!prod)
         return std::nullopt;
     return Inputs{*prod, *price, *advExp};
@@ -265,7 +276,7 @@ void TGameController::settlePlayer(TZorvick& player, std::int32_t k) {
             sold = float(units);
         }
         if (units > 0)
-            goods.Take(units, false, services_.prompter);
+            goods.Take(units, false, prompter());
     }
     player.Sold = sold;
 
@@ -315,7 +326,8 @@ void TGameController::beginTurn(std::int32_t index) {
         designAllowed_ = player->RLWeeks == 0;
         checkBankruptcy(*player);
         GameMail::CountryLetter(*player, game_.Scenario.CountryMessage, dateText());
-        setMailFlashing(player->HasUnread());
+        // A computer reads its own letters; the button does not flash for it.
+        setMailFlashing(player->HasUnread() && !player->Seat.Computer);
         if (game_.Scenario.BankOpen) {
             bankTradeEnabled_ = true;
         } else {
@@ -345,6 +357,7 @@ void TGameController::beginTurn(std::int32_t index) {
     }
     emit moveStatesChanged();
     emit changed();
+    emit turnBegan();
 }
 
 void TGameController::checkBankruptcy(TZorvick& player) {
@@ -378,6 +391,7 @@ void TGameController::checkBankruptcy(TZorvick& player) {
 }
 
 void TGameController::endGame(const QString& text) {
+    // The end is told to the people at the screen, whoever moved last.
     services_.prompter.warning(text);
     ended_ = true;
     emit gameEnded(0);
@@ -387,18 +401,18 @@ WeeklyInputs::Outcome TGameController::ProdChanged(const QString& text) {
     const TIndustry* industry = Industry();
     const std::int32_t inStock =
         industry && industry->Storages.size() > 1 ? industry->Storages[1].Amount : 0;
-    return WeeklyInputs::ProdChanged(text, inStock, services_.prompter);
+    return WeeklyInputs::ProdChanged(text, inStock, prompter());
 }
 
 WeeklyInputs::Outcome TGameController::AdvExpChanged(const QString& text) {
     const TZorvick* player = Company();
-    return WeeklyInputs::AdvExpChanged(text, player ? player->Money : 0, services_.prompter);
+    return WeeklyInputs::AdvExpChanged(text, player ? player->Money : 0, prompter());
 }
 
 // ------------------------------------------------------------------- money
 
 float TGameController::SpendMoney(float amount) {
-    const float paid = game_.SpendMoney(amount, services_.prompter);
+    const float paid = game_.SpendMoney(amount, prompter());
     if (paid != 0)
         emit capitalChanged();
     return paid;
@@ -479,7 +493,7 @@ void TGameController::ApplyTechnologyLevel() {
 
 void TGameController::UpdateMailFlashing() {
     const TZorvick* player = Company();
-    setMailFlashing(player && player->HasUnread());
+    setMailFlashing(player && player->HasUnread() && !player->Seat.Computer);
 }
 
 void TGameController::ReadLetter(std::int32_t index) {

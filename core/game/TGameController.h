@@ -38,7 +38,9 @@ public:
     TGame& Game() { return game_; }
     const TGame& Game() const { return game_; }
     Services& services() { return services_; }
-    Prompter& prompter() { return services_.prompter; }
+    // The people's prompter, or during a computer's move the manager's own.
+    Prompter& prompter() { return seatPrompter_ ? *seatPrompter_ : services_.prompter; }
+    void SetSeatPrompter(Prompter* prompter) { seatPrompter_ = prompter; }
 
     const TLabelTexts& LabelTexts() const { return labelTexts_; }
     void SetLabelTexts(TLabelTexts texts) { labelTexts_ = std::move(texts); }
@@ -55,7 +57,9 @@ public:
     // 26 or 52 weeks, after which the firms left are ranked by net worth; 0 (the
     // default): until one firm is left.
     void SetGameLength(std::int32_t weeks) { game_.GameLength = weeks; }
-    void AddPlayer(const QString& title, const QString& playerName, std::int32_t face);
+    // A computer seat without a seed gets one from the game's random source.
+    void AddPlayer(const QString& title, const QString& playerName, std::int32_t face,
+                   const TSeat& seat = {});
     // After the last player: the first player's turn begins.
     void FinishSetup();
 
@@ -110,6 +114,9 @@ public:
     // Every firm's sales, price and money in every settled week of the game.
     const TMarketHistory& MarketHistory() const { return marketHistory_; }
     TMarketHistory& MarketHistory() { return marketHistory_; }
+    // The last report's figures, one a firm in the order of Players (until the next
+    // settlement drops a firm).
+    const TMarketReport& Report() const { return report_; }
 
     // Per-move states of the later windows, kept here so each takes them when it opens.
     bool ResearchInvestAllowed() const { return researchInvestAllowed_; } // research bPProduce
@@ -199,6 +206,8 @@ signals:
     // The enterprise shown or its level changed: its picture is shown again.
     void enterpriseChanged();
     void mailFlashingChanged(bool flashing);
+    // A player's turn has begun (the first at setup, then after every move).
+    void turnBegan();
     // Shown modally; the settlement goes on when the slot returns.
     void marketReportReady();
     // A game of a set length is over: FinalRanking is shown modally before the winner.
@@ -227,6 +236,7 @@ private:
     const QString& dateText();
 
     Services services_;
+    Prompter* seatPrompter_ = nullptr;
     TGame game_;
     TLabelTexts labelTexts_;
     TMarketReport report_;

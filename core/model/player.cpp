@@ -142,5 +142,6 @@ QJsonObject TZorvick::toJson() const {
                        {"TurnProduction", double(TurnProduction)},
                        {"LastUnitCost", double(LastUnitCost)},
                        {"TurnResearch", double(TurnResearch)},
-                       {"TurnRawMaterials", double(TurnRawMaterials)}};
+                       {"TurnRawMaterials", double(TurnRawMaterials)},
+                       {"Seat", Seat.toJson()}};
 }

@@ -3,6 +3,7 @@
 #include "core/model/industry.h"
 #include "core/model/letter.h"
 #include "core/model/rnp.h"
+#include "core/players/TSeat.h"
 
 #include <QString>
 #include <cstdint>
@@ -56,6 +57,8 @@ public:
     float TurnRawMaterials = 0; // raw materials bought
     // Cost of a suit of the last production run, raw materials not counted; 0 before one.
     float LastUnitCost = 0;
+    // A person's seat, or a computer manager's with what it remembers.
+    TSeat Seat;
 
     static constexpr std::int32_t HistoryLength = 10;
 

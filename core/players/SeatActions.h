@@ -7,6 +7,7 @@
 #include "core/finance/TProductionPlanning.h"
 #include "core/finance/TResearch.h"
 
+#include <QStringList>
 #include <cstdint>
 
 class Prompter;
@@ -18,6 +19,10 @@ class TGameController;
 class SeatActions {
 public:
     SeatActions(TGameController& controller, Prompter& prompter);
+
+    // Each action done is told in one line ("Нанято 40 рабочих."), for the board to
+    // show; null: nothing is written.
+    void SetLog(QStringList* lines) { log_ = lines; }
 
     // Workers of the workshop (free to hire; wages are paid weekly).
     void Hire(std::int32_t n);
@@ -53,7 +58,10 @@ public:
     bool PayDesign(float amount);
 
 private:
+    void tell(const QString& line);
+
     TGameController& controller_;
+    QStringList* log_ = nullptr;
     TStaffTrade staff_;
     TRawMaterialsTrade raw_;
     TAssetTrade assets_;

@@ -4,7 +4,9 @@
 #include "core/platform/RandomSource.h"
 #include "core/platform/ScriptedPrompter.h"
 #include "core/platform/SilentSound.h"
+#include "core/players/TSeat.h"
 #include "ui/board/SetupDialogs.h"
+#include "ui/board/TComputerMove.h"
 #include "ui/board/TManage.h"
 #include "ui/board/TfAbout.h"
 
@@ -572,6 +574,43 @@ private slots:
         QCOMPARE(m.lCurMon->text(), QStringLiteral("Капитал: -12495441$"));
         QVERIFY(QFontMetrics(m.lCurMon->font()).horizontalAdvance(m.lCurMon->text()) <=
                 m.lCurMon->width());
+    }
+
+    // A computer's move: its firm on the board, the people's controls shut, one action
+    // line at a time; any key skips to the end, the move ends by itself with its
+    // figures typed as stars, and the next seat's turn begins.
+    void computerMoveIsPacedAndAKeySkipsIt() {
+        Fixture f;
+        TManage& m = f.manage;
+        TGameController& c = m.Controller();
+        c.BeginSetup(2);
+        c.AddPlayer("Alpha", "Ann", 1);
+        c.AddPlayer("Robo", "Robot", 2, *TSeat::FromName("strong"));
+        c.FinishSetup();
+        m.computerMove->SetPace(60000, 0);
+        m.bEndTurnClick();
+        QVERIFY(m.computerMove->Busy());
+        QTRY_VERIFY(!m.computerMove->lComputerAction->text().isEmpty());
+        QCOMPARE(c.Game().CurrentPlayer, 1);
+        QCOMPARE(m.lName->text(), QStringLiteral("Robot"));
+        QVERIFY(!m.bEndTurn->isEnabled() && !m.gbStaffInfo->isEnabled() && !m.eProd->isEnabled());
+        QVERIFY(c.Game().Players[1]->Produced > 0);
+
+        // The figures typed, as stars, before the move ends.
+        QSignalSpy ended(&c, &TGameController::turnBegan);
+        QStringList typed;
+        connect(m.ePrice, &QLineEdit::textChanged, this, [&](const QString& t) { typed << t; });
+        QTest::keyClick(&m, Qt::Key_Space);
+        QTRY_COMPARE(ended.count(), 1);
+        QCOMPARE(c.Game().CurrentPlayer, 0);
+        QVERIFY(!m.computerMove->Busy());
+        const TZorvick& robot = *c.Game().Players[1];
+        QVERIFY(typed.contains(QString::number(double(robot.Price))));
+        QCOMPARE(m.ePrice->echoMode(), QLineEdit::Password);
+        QVERIFY(robot.Sold > 0);
+        QVERIFY(m.bEndTurn->isEnabled() && m.gbStaffInfo->isEnabled() && m.eProd->isEnabled());
+        QCOMPARE(m.lName->text(), QStringLiteral("Ann"));
+        QVERIFY(f.prompter.boxes().isEmpty());
     }
 
     void labelTextFailureKeepsTheCallersText() {

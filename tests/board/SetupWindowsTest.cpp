@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -157,7 +158,8 @@ private slots:
     void entryDialogWantsBothNames() {
         PlayerEntryDialog dialog(*prompter, help, QIcon(), fourFaces());
         QCOMPARE(dialog.objectName(), QStringLiteral("PlayerEntryDialog"));
-        QCOMPARE(dialog.size(), QSize(219, 228));
+        // 219 x 228, and the seat choice below the face.
+        QCOMPARE(dialog.size(), QSize(219, 336));
         const QString message = QStringLiteral("Не иметь опозновательных знаков не есть хорошо!");
         showActive(&dialog);
 
@@ -215,6 +217,42 @@ private slots:
         QCOMPARE(shownColour(dialog.iFace), QColor(Qt::red).rgb());
         QCOMPARE(dialog.eTitle->text(), QString());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Ввод данных: Игрок 2"));
+    }
+
+    // A person's seat is the default; a computer's brings names and a face, which the
+    // person setting up may change, and its character and strength; the names are
+    // still checked.
+    void seatChoiceBelowTheFace() {
+        PlayerEntryDialog dialog(*prompter, help, QIcon(), fourFaces());
+        dialog.Prepare(3);
+        showActive(&dialog);
+        QVERIFY(dialog.rbPerson->isChecked());
+        QVERIFY(!dialog.cbCharacter->isEnabled() && !dialog.cbStrength->isEnabled());
+        QCOMPARE(dialog.cbStrength->currentText(), QStringLiteral("Средний"));
+        QVERIFY(!dialog.Seat().Computer);
+
+        typeText(dialog.ePlayerName, QStringLiteral("Остап"));
+        QTest::mouseClick(dialog.rbComputer, Qt::LeftButton);
+        QVERIFY(dialog.cbCharacter->isEnabled() && dialog.cbStrength->isEnabled());
+        QCOMPARE(dialog.FirmTitle(), QStringLiteral("Финиш"));
+        QCOMPARE(dialog.PlayerName(), QStringLiteral("Остап"));
+        QCOMPARE(dialog.Face(), 3);
+        dialog.cbCharacter->setCurrentIndex(dialog.cbCharacter->findText("Исследователь"));
+        dialog.cbStrength->setCurrentIndex(dialog.cbStrength->findText("Сильный"));
+        const TSeat seat = dialog.Seat();
+        QVERIFY(seat.Computer);
+        QCOMPARE(seat.Name(), QStringLiteral("strong:researcher"));
+
+        dialog.eTitle->clear();
+        QTest::mouseClick(dialog.bOK, Qt::LeftButton);
+        QCOMPARE(prompter->texts(),
+                 QStringList{QStringLiteral("Не иметь опозновательных знаков не есть хорошо!")});
+        QVERIFY(dialog.isVisible());
+
+        dialog.Prepare(4);
+        QVERIFY(dialog.rbPerson->isChecked());
+        QVERIFY(!dialog.Seat().Computer);
+        QCOMPARE(dialog.cbCharacter->currentText(), QStringLiteral("Осторожный"));
     }
 
     void enterPressesOkWhateverHasTheFocus() {

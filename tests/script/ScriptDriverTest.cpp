@@ -242,6 +242,62 @@ TEST(ZorvickScript, ChartsOpenFromTheMenuAndGrabSavesWhatIsDrawn) {
         if (w["event"] == "shown")
             shown.append(w["name"].toString());
     EXPECT_EQ(shown.filter("fMarket").size(), 1);
+
+namespace {
+
+QString seatedStart(const QJsonArray& players, int seed) {
+    const QJsonObject start{{"start", QJsonObject{{"players", players},
+                                                  {"today", "2026-12-08"},
+                                                  {"seed", seed},
+                                                  {"folder", ZORVICK_GAME_FOLDER}}}};
+    return QString::fromUtf8(QJsonDocument(start).toJson(QJsonDocument::Compact));
+}
+
+} // namespace
+
+// A person and a computer: the person's move, then the computer's, played to its end
+// before the next line; a person is seated, so the report waits to be closed.
+TEST(ZorvickScript, ComputerSeatMovesThroughTheBoard) {
+    const QJsonArray players{QJsonArray{"Спорт", "Иван", 0},
+                             QJsonArray{"Робот", "Электроник", 1, "strong:fighter"}};
+    const auto out =
+        run({seatedStart(players, 7), R"({"type": ["ePrice", "120"]})", R"({"click": "bEndTurn"})",
+             R"({"read": ["fReport.mReport", "lComputerAction"]})", R"({"key": "Return"})",
+             R"({"read": ["lName"]})", R"({"state": true})"});
+    EXPECT_TRUE(errorsOf(out).isEmpty()) << errorsOf(out).join("; ").toStdString();
+    EXPECT_TRUE(readOf(out, "fReport.mReport")["text"].toString().contains("| Электроник "));
+    EXPECT_EQ(readOf(out, "lName")["text"].toString(), "Иван");
+    EXPECT_TRUE(readOf(out, "lComputerAction")["text"].toString().endsWith("."));
+    const auto states = withKey(out, "state");
+    ASSERT_EQ(states.size(), 1);
+    const QJsonObject robot = states[0]["Players"].toArray()[1].toObject();
+    EXPECT_EQ(robot["Seat"].toObject()["Computer"].toBool(), true);
+    EXPECT_EQ(robot["Seat"].toObject()["Character"].toInt(), 1);
+    EXPECT_EQ(robot["Seat"].toObject()["Strength"].toInt(), 2);
+    EXPECT_GT(robot["Sold"].toDouble(), 0);
+    EXPECT_GT(robot["Price"].toDouble(), 0);
+    EXPECT_EQ(states[0]["CurrentPlayer"].toInt(), 0);
+    EXPECT_EQ(states[0]["Calendar"].toObject()["Week"].toInt(), 2);
+    for (const QJsonObject& box : withKey(out, "box"))
+        ADD_FAILURE() << box["text"].toString().toStdString();
+}
+
+// Computers only: the game plays itself to its winner with nothing typed, the same
+// for the same seed.
+TEST(ZorvickScript, ComputersAlonePlayToTheEnd) {
+    const QJsonArray players{QJsonArray{"А", "Сильный", 0, "strong"},
+                             QJsonArray{"Б", "Слабый", 1, "weak:advertiser"}};
+    const auto first = run({seatedStart(players, 5)});
+    EXPECT_EQ(first, run({seatedStart(players, 5)}));
+    EXPECT_TRUE(errorsOf(first).isEmpty()) << errorsOf(first).join("; ").toStdString();
+    const auto boxes = withKey(first, "box");
+    ASSERT_FALSE(boxes.isEmpty());
+    EXPECT_TRUE(boxes.last()["text"].toString().endsWith(" -  победитель!"));
+    EXPECT_EQ(first.last()["end"].toObject()["reason"].toString(), "exit");
+    int reports = 0;
+    for (const QJsonObject& w : withKey(first, "window"))
+        reports += w["name"] == "fReport" && w["event"] == "closed";
+    EXPECT_GT(reports, 5);
 }
 
 TEST(ZorvickScript, EnterAfterAClickedFaceButtonPressesOk) {

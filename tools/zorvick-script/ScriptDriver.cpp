@@ -2,6 +2,10 @@
 
 #include "core/game/TAutoSave.h"
 #include "core/platform/Services.h"
+#include "core/players/ComputerTurn.h"
+#include "core/players/TSeat.h"
+#include "ui/board/SetupDialogs.h"
+#include "ui/board/TComputerMove.h"
 #include "ui/board/TManage.h"
 
 #include <QAbstractButton>
@@ -174,8 +178,16 @@ void ScriptDriver::schedule(int delayMs) {
 }
 
 void ScriptDriver::step() {
-    if (finished_)
+    // The game may have ended while the loops unwind: its reason stands.
+    if (finished_ || !endReason_.isEmpty())
         return;
+    // A computer's move is played to its end before the next line, and a game of
+    // computers only plays itself out.
+    if (manage_ && manage_->Game().PlayerCount > 0 && !manage_->Controller().Ended() &&
+        (manage_->computerMove->Busy() || !ComputerTurn::PersonSeated(manage_->Controller()))) {
+        schedule(1);
+        return;
+    }
     if (queue_.isEmpty()) {
         if (inputEnded_) {
             endReason_ = QStringLiteral("end of input");
@@ -210,6 +222,8 @@ void ScriptDriver::execute(const QString& line) {
         type(args);
     else if (verb == QLatin1String("click"))
         click(args);
+    else if (verb == QLatin1String("choose"))
+        choose(args);
     else if (verb == QLatin1String("double"))
         doubleClick(args);
     else if (verb == QLatin1String("key"))
@@ -258,6 +272,8 @@ void ScriptDriver::start(const QJsonValue& value) {
 
     Services services{prompter_, sound_, help_, *random_, GameFolder(folder), today};
     manage_ = std::make_unique<TManage>(services);
+    // A computer's move is played at once, and a report nobody reads closes at once.
+    manage_->computerMove->SetPace(0, 0);
     // Saves go to "data", else to a folder of this run removed at its end, so no
     // script touches the player's own save.
     QString data = options.value("data").toString();
@@ -296,11 +312,32 @@ void ScriptDriver::start(const QJsonValue& value) {
                                                        : QStringLiteral("52 недели")}}});
             line({{"click", "PlayerCountDialog.bOK"}});
         }
-        for (const QJsonValue& p : players) {
-            const QJsonArray player = p.toArray();
+        for (qsizetype k = 0; k < players.size(); ++k) {
+            const QJsonArray player = players[k].toArray();
+            int face = player.at(2).toInt();
+            // A computer's seat, named as the simulator names the managers; the dialog
+            // proposes a face for it, from which the face asked for is reached.
+            if (player.size() > 3) {
+                const auto seat = TSeat::FromName(player.at(3).toString());
+                if (!seat) {
+                    error(
+                        QStringLiteral("no computer manager \"%1\"").arg(player.at(3).toString()));
+                } else {
+                    const int faces = 4;
+                    line({{"click", "PlayerEntryDialog.rbComputer"}});
+                    line({{"choose",
+                           QJsonArray{"PlayerEntryDialog.cbCharacter",
+                                      TSeat::CharacterTexts().value(qsizetype(seat->character))}}});
+                    line({{"choose",
+                           QJsonArray{"PlayerEntryDialog.cbStrength",
+                                      TSeat::StrengthTexts().value(qsizetype(seat->strength))}}});
+                    face =
+                        (face - PlayerEntryDialog::ComputerFace(int(k) + 1, faces) + faces) % faces;
+                }
+            }
             line({{"type", QJsonArray{"PlayerEntryDialog.eTitle", player.at(0).toString()}}});
             line({{"type", QJsonArray{"PlayerEntryDialog.ePlayerName", player.at(1).toString()}}});
-            for (int f = 0; f < player.at(2).toInt(); ++f)
+            for (int f = 0; f < face; ++f)
                 line({{"click", "PlayerEntryDialog.bNextFace"}});
             line({{"click", "PlayerEntryDialog.bOK"}});
         }
@@ -367,6 +404,28 @@ void ScriptDriver::type(const QJsonValue& value) {
         QApplication::sendEvent(edit, &press);
         QApplication::sendEvent(edit, &release);
     }
+}
+
+void ScriptDriver::choose(const QJsonValue& value) {
+    const QJsonArray args = value.toArray();
+    const QString name = args.at(0).toString();
+    QString why;
+    QObject* target = find(name, &why);
+    auto* combo = qobject_cast<QComboBox*>(target);
+    if (!target || !combo) {
+        error(target ? name + QStringLiteral(" is not a choice list") : why);
+        return;
+    }
+    if (!usable(combo, name))
+        return;
+    const int index = combo->findText(args.at(1).toString());
+    if (index < 0) {
+        error(name + QStringLiteral(" has no item \"") + args.at(1).toString() +
+              QStringLiteral("\""));
+        return;
+    }
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
 }
 
 void ScriptDriver::click(const QJsonValue& value) {
@@ -527,10 +586,13 @@ void ScriptDriver::read(const QJsonValue& value) {
                     out.insert("checked", button->isChecked());
             } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
                 out.insert("text", box->title());
+            } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                out.insert("text", combo->currentText());
             } else if (auto* bar = qobject_cast<QStatusBar*>(w)) {
                 QStringList texts;
                 for (QLabel* l : bar->findChildren<QLabel*>())
-                    texts.append(l->text());
+                    if (!l->text().isEmpty())
+                        texts.append(l->text());
                 out.insert("text", bar->currentMessage().isEmpty() ? texts.join(" ")
                                                                    : bar->currentMessage());
             } else if (w->isWindow()) {

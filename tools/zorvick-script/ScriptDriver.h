@@ -49,6 +49,8 @@ private:
     void start(const QJsonValue& options);
     void type(const QJsonValue& args);
     void click(const QJsonValue& args);
+    // Picks the item of a choice list by its text.
+    void choose(const QJsonValue& args);
     // A click on a cell of a list view, and a double click on a row of a list.
     void clickCell(const QJsonArray& args);
     void doubleClick(const QJsonValue& args);

@@ -5,8 +5,10 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/RandomSource.h"
 #include "core/platform/SilentSound.h"
+#include "core/players/ComputerTurn.h"
 #include "core/players/SeatActions.h"
 #include "core/players/Strategies.h"
+#include "core/players/TSeat.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,9 +64,12 @@ QString Simulator::Check(const SimOptions& options) {
     if (options.mix == 0 && (options.players.size() < 2 || options.players.size() > 10))
         return QStringLiteral("--players names 2 to 10 strategies, separated by commas");
     for (const QString& name : options.players)
-        if (!MakeStrategy(name))
-            return QStringLiteral("unknown strategy \"%1\"; the strategies are: %2")
-                .arg(name, StrategyNames().join(QStringLiteral(", ")));
+        if (!MakeStrategy(name) && !TSeat::FromName(name))
+            return QStringLiteral("unknown strategy \"%1\"; the strategies are: %2; the managers: "
+                                  "%3, alone or with a character (%4), e.g. strong:researcher")
+                .arg(name, StrategyNames().join(QStringLiteral(", ")),
+                     TSeat::StrengthNames().join(QStringLiteral(", ")),
+                     TSeat::CharacterNames().join(QStringLiteral(", ")));
     if (options.games < 1)
         return QStringLiteral("--games must be at least 1");
     if (options.weeks < 1)
@@ -135,10 +140,15 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
     for (std::int32_t s = 0; s < seats; ++s)
         strategies.push_back(MakeStrategy(names[s].section(QLatin1Char('#'), 0, 0),
                                           gameSeed(options_.seed + 1, index * 16 + s)));
-    // The seats take turns at moving first.
+    // The seats take turns at moving first. A manager's seat gets its seed from the
+    // game's, as the strategies' temper does.
     for (std::int32_t p = 0; p < seats; ++p) {
-        const QString& name = names[(p + index) % seats];
-        controller.AddPlayer(name, name, 0);
+        const std::int32_t s = (p + index) % seats;
+        const QString& name = names[s];
+        TSeat seat = TSeat::FromName(name.section(QLatin1Char('#'), 0, 0)).value_or(TSeat{});
+        if (seat.Computer)
+            seat.Seed = gameSeed(options_.seed + 3, index * 16 + s);
+        controller.AddPlayer(name, name, 0, seat);
     }
     controller.FinishSetup();
 
@@ -175,8 +185,14 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
     while (result.weeks < weeks && players.size() > 1 && !controller.Ended()) {
         TZorvick* firm = controller.Company();
         Decision decision;
-        // A ruined firm plays its last turn with its controls locked.
-        if (!controller.ControlsLocked()) {
+        if (firm->Seat.Computer) {
+            // A manager moves as at the board, through the same turn.
+            ComputerTurn turn(controller);
+            turn.Play();
+            if (turn.End() != TGameController::MoveResult::Ended)
+                break;
+        } else if (!controller.ControlsLocked()) {
+            // A ruined firm plays its last turn with its controls locked.
             rows.clear();
             for (const auto& [owner, row] : report)
                 rows.push_back({row.sold, row.price, owner == firm});

@@ -30,7 +30,10 @@ const char* const Usage =
     "firm's money week by week (no display needed). --folder is the game folder\n"
     "(the program's own by default). --mix seats N different strategies in each game,\n"
     "drawn at random from --players (all strategies by default), and counts each\n"
-    "strategy's wins among the games it sat in. Strategies: ";
+    "strategy's wins among the games it sat in. The computer managers of the board\n"
+    "sit beside the strategies by name: strong, normal or weak, alone or with a\n"
+    "character (strong:careful, normal:fighter, weak:advertiser, strong:researcher);\n"
+    "they are drawn by --mix only when named in --players. Strategies: ";
 
 int fail(const QString& message) {
     std::fprintf(stderr, "zorvick-sim: %s\n", qPrintable(message));

@@ -8,10 +8,12 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -116,7 +118,7 @@ PlayerEntryDialog::PlayerEntryDialog(Prompter& prompter, Help& help, const QIcon
                                      const QList<QPixmap>& faces, QWidget* parent)
     : SetupDialog(prompter, help, parent), faces_(faces) {
     setObjectName(QStringLiteral("PlayerEntryDialog"));
-    setFixedSize(219, 228);
+    setFixedSize(219, 336);
 
     label(this, QStringLiteral("Название:"), QRect(8, 8, 120, 16));
     eTitle = new QLineEdit(this);
@@ -162,15 +164,92 @@ PlayerEntryDialog::PlayerEntryDialog(Prompter& prompter, Help& help, const QIcon
     setTabOrder(bOK, bExit);
     setTabOrder(bExit, bNextFace);
     setTabOrder(bNextFace, bPrevFace);
+    buildSeat();
     Prepare(1);
+}
+
+// Below the face: who takes the seat, and for a computer its character and strength.
+void PlayerEntryDialog::buildSeat() {
+    gbSeat = new QGroupBox(QStringLiteral(" Игрок "), this);
+    gbSeat->setObjectName(QStringLiteral("gbSeat"));
+    gbSeat->setGeometry(8, 228, 203, 104);
+    rbPerson = new QRadioButton(QStringLiteral("Человек"), gbSeat);
+    rbPerson->setObjectName(QStringLiteral("rbPerson"));
+    rbPerson->setGeometry(8, 18, 90, 20);
+    rbComputer = new QRadioButton(QStringLiteral("Компьютер"), gbSeat);
+    rbComputer->setObjectName(QStringLiteral("rbComputer"));
+    rbComputer->setGeometry(100, 18, 100, 20);
+    label(gbSeat, QStringLiteral("Характер:"), QRect(8, 44, 80, 20));
+    cbCharacter = new QComboBox(gbSeat);
+    cbCharacter->setObjectName(QStringLiteral("cbCharacter"));
+    cbCharacter->setGeometry(88, 44, 110, 22);
+    cbCharacter->addItems(TSeat::CharacterTexts());
+    label(gbSeat, QStringLiteral("Сила:"), QRect(8, 74, 80, 20));
+    cbStrength = new QComboBox(gbSeat);
+    cbStrength->setObjectName(QStringLiteral("cbStrength"));
+    cbStrength->setGeometry(88, 74, 110, 22);
+    cbStrength->addItems(TSeat::StrengthTexts());
+    connect(rbPerson, &QRadioButton::toggled, this, &PlayerEntryDialog::seatChanged);
+    connect(rbComputer, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rbComputerClick();
+    });
+    setTabOrder(bPrevFace, rbPerson);
+    setTabOrder(rbPerson, rbComputer);
+    setTabOrder(rbComputer, cbCharacter);
+    setTabOrder(cbCharacter, cbStrength);
+}
+
+void PlayerEntryDialog::seatChanged() {
+    const bool computer = rbComputer->isChecked();
+    cbCharacter->setEnabled(computer);
+    cbStrength->setEnabled(computer);
+}
+
+void PlayerEntryDialog::rbComputerClick() {
+    rbComputer->setChecked(true);
+    // The names a computer brings along; the person setting up may change them.
+    static const char* const firms[] = {"Спринт", "Олимп",   "Финиш", "Рекорд", "Лидер",
+                                        "Старт",  "Чемпион", "Темп",  "Кросс",  "Марафон"};
+    static const char* const managers[] = {"Электроник",  "Вычислитель", "Арифмометр", "Логик",
+                                           "Калькулятор", "Робот",       "Автомат",    "Алгоритм",
+                                           "Процессор",   "Кибер"};
+    const int k = (playerNumber_ - 1) % 10;
+    if (eTitle->text().isEmpty())
+        eTitle->setText(QString::fromUtf8(firms[k]));
+    if (ePlayerName->text().isEmpty())
+        ePlayerName->setText(QString::fromUtf8(managers[k]));
+    if (face_ == 0 && !faces_.isEmpty()) {
+        face_ = ComputerFace(playerNumber_, int(faces_.size()));
+        showFace();
+    }
+}
+
+int PlayerEntryDialog::ComputerFace(int playerNumber, int faceCount) {
+    return faceCount > 0 ? playerNumber % faceCount : 0;
+}
+
+TSeat PlayerEntryDialog::Seat() const {
+    TSeat seat;
+    seat.Computer = rbComputer->isChecked();
+    if (seat.Computer) {
+        seat.character = TSeat::Character(cbCharacter->currentIndex());
+        seat.strength = TSeat::Strength(cbStrength->currentIndex());
+    }
+    return seat;
 }
 
 void PlayerEntryDialog::Prepare(int playerNumber) {
     setWindowTitle(SetupRules::EntryCaption(playerNumber));
+    playerNumber_ = playerNumber;
     eTitle->clear();
     ePlayerName->clear();
     face_ = 0;
     showFace();
+    rbPerson->setChecked(true);
+    cbCharacter->setCurrentIndex(0);
+    cbStrength->setCurrentIndex(int(TSeat::Strength::Normal));
+    seatChanged();
     eTitle->setFocus();
 }
 

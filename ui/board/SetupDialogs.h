@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/players/TSeat.h"
+
 #include <QDialog>
 #include <QIcon>
 #include <QList>
@@ -8,9 +10,11 @@
 class Help;
 class Prompter;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 // The exit question and the keys both setup dialogs share: Esc in an edit asks
 // whether to leave, F1 opens the setup help topic, the close box cancels.
@@ -59,16 +63,22 @@ public:
     PlayerEntryDialog(Prompter& prompter, Help& help, const QIcon& exitGlyph,
                       const QList<QPixmap>& faces, QWidget* parent = nullptr);
 
-    // Ready for player k (1-based): caption, empty edits, face 0.
+    // Ready for player k (1-based): caption, empty edits, face 0, a person's seat.
     void Prepare(int playerNumber);
 
     QString FirmTitle() const;
     QString PlayerName() const;
     int Face() const { return face_; }
+    // A person's seat, or a computer's with the character and strength chosen.
+    TSeat Seat() const;
 
     void bOKClick();
     void bNextFaceClick();
     void bPrevFaceClick();
+    // A computer takes the seat: empty names and, while the first face is still
+    // shown, a face of its own (ComputerFace) are filled in for it.
+    void rbComputerClick();
+    static int ComputerFace(int playerNumber, int faceCount);
 
     QLineEdit* eTitle;
     QLineEdit* ePlayerName;
@@ -77,10 +87,16 @@ public:
     QPushButton* bNextFace;
     QPushButton* bPrevFace;
     QLabel* iFace;
+    QGroupBox* gbSeat;
+    QRadioButton *rbPerson, *rbComputer;
+    QComboBox *cbCharacter, *cbStrength;
 
 private:
     void showFace();
+    void buildSeat();
+    void seatChanged();
 
+    int playerNumber_ = 1;
     QList<QPixmap> faces_;
     int face_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "core/platform/NumberText.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/Sound.h"
+#include "core/players/ComputerTurn.h"
 #include "external/StatisticsLibrary.h"
 #include "ui/assets/TFRMTrad.h"
 #include "ui/assets/TFSTrad.h"
@@ -14,6 +15,7 @@
 #include "ui/assets/TFUpgrade.h"
 #include "ui/board/BoardUi.h"
 #include "ui/board/SetupDialogs.h"
+#include "ui/board/TComputerMove.h"
 #include "ui/board/TfAbout.h"
 #include "ui/board/Tsplash.h"
 #include "ui/finance/TFLoans.h"
@@ -128,6 +130,7 @@ TManage::TManage(const Services& services, QWidget* parent)
     setFont(BoardUi::monoFont(12));
     buildWindow();
     connectController();
+    computerMove = new TComputerMove(*this);
     controller_.SetStatisticsRoutine(&ShowStatistics);
     qApp->installEventFilter(this);
 }
@@ -353,7 +356,7 @@ int TManage::Start() {
         if (playerEntryDialog->exec() != QDialog::Accepted)
             return StartCancelled;
         controller_.AddPlayer(playerEntryDialog->FirmTitle(), playerEntryDialog->PlayerName(),
-                              playerEntryDialog->Face());
+                              playerEntryDialog->Face(), playerEntryDialog->Seat());
     }
     // 11. The first player on the board.
     controller_.FinishSetup();
@@ -554,6 +557,9 @@ void TManage::showMarketReport() {
     if (!fReport)
         return;
     fReport->SetLines(controller_.MarketReportLines());
+    // A game of computers only is a demonstration: nobody has to close the report.
+    if (!ComputerTurn::PersonSeated(controller_))
+        computerMove->CloseUnattended(fReport);
     fReport->exec();
 }
 

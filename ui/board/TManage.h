@@ -20,6 +20,7 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
+class TComputerMove;
 class TFLoans;
 class TFPTrade;
 class TFRLTrade;
@@ -138,6 +139,8 @@ public:
     TFRLTrade* fRLTrade = nullptr;
     PlayerCountDialog* playerCountDialog = nullptr;
     PlayerEntryDialog* playerEntryDialog = nullptr;
+    // The paced moves of the computer managers.
+    TComputerMove* computerMove = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

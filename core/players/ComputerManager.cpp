@@ -1,0 +1,355 @@
+#include "core/players/ComputerManager.h"
+
+#include "core/game/TScenario.h"
+#include "core/model/player.h"
+#include "core/players/SeatActions.h"
+#include "external/MathLibrary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr float RawUnitPrice = 20;
+constexpr std::int32_t RawUnitsPerSuit = 2;
+constexpr std::int32_t UnitsPerM2 = 100;
+constexpr float RawCostPerSuit = RawUnitPrice * RawUnitsPerSuit;
+
+const TBuilding& workshop(const TZorvick& firm) {
+    return firm.Industries[0].Buildings[0];
+}
+const TStorage& storage(const TZorvick& firm, std::size_t i) {
+    return firm.Industries[0].Storages[i];
+}
+
+std::int32_t workers(const TZorvick& firm) {
+    std::int32_t sum = 0;
+    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+        sum += w.Workers;
+    return sum;
+}
+
+// Suits a week for every number of workers, placed as the staff window places them:
+// the best machines first, each filled before the next.
+std::vector<std::int32_t> capacityByWorkers(const TZorvick& firm) {
+    static const std::int32_t made[3][5] = {
+        {0, 30, 55, 70, 100}, {0, 50, 100, 120, 150}, {0, 100, 150, 200, 200}};
+    std::vector<std::int32_t> levels;
+    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+        levels.push_back(std::clamp(w.Level, 1, 3));
+    std::sort(levels.rbegin(), levels.rend());
+    std::vector<std::int32_t> byWorkers{0};
+    std::int32_t done = 0;
+    for (const std::int32_t level : levels) {
+        const std::int32_t most = level == 3 ? 3 : 4;
+        for (std::int32_t n = 1; n <= most; ++n)
+            byWorkers.push_back(done + made[level - 1][n]);
+        done += made[level - 1][most];
+    }
+    return byWorkers;
+}
+
+// The fewest workers that make q suits; all of them when none do.
+std::int32_t workersFor(const std::vector<std::int32_t>& capacity, std::int32_t q) {
+    const auto it = std::lower_bound(capacity.begin(), capacity.end(), q);
+    return std::int32_t((it == capacity.end() ? capacity.end() - 1 : it) - capacity.begin());
+}
+
+// A number in [0, 1) that follows from the seed, the week and what it is for.
+float draw(std::uint64_t seed, std::int32_t week, std::uint64_t what) {
+    std::uint64_t z = seed ^ (std::uint64_t(week) * 0x9E3779B97F4A7C15ull) ^ (what << 56);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return float(double(z >> 11) / double(1ull << 53));
+}
+
+// The market of this week as the manager sees it coming: its rivals as the last
+// report showed them, its own slot free for the figures it weighs.
+class MarketEstimate {
+public:
+    MarketEstimate(const SeatView& view, float rivalAdvertising) {
+        const TZorvick& firm = view.firm;
+        coefficient_ = view.economy.MarketCoefficient > 0 ? view.economy.MarketCoefficient : 1.1f;
+        design_ = firm.RLInvest;
+        designWeeks_ = firm.RLInvest != 0 ? firm.RLWeeks + 1 : firm.RLWeeks;
+        const auto add = [&](float price, float offer) {
+            const auto k = std::int32_t(prices_.size()) + 1;
+            prices_.push_back({k, price});
+            advertising_.push_back({rivalAdvertising, k});
+            offers_.push_back({0, offer});
+        };
+        own_ = -1;
+        for (const MarketRow& row : view.lastWeek) {
+            if (row.own) {
+                own_ = std::int32_t(prices_.size());
+                add(0, 0);
+            } else {
+                // A rival that sold is taken as never short this week either.
+                add(row.price, row.sold >= 1 ? 1e6f : 0);
+            }
+        }
+        if (own_ < 0) {
+            own_ = std::int32_t(prices_.size());
+            add(0, 0);
+        }
+        count_ = std::max(view.firms, std::int32_t(prices_.size()));
+        // Before the first report: rivals like itself, at the price it thinks fair.
+        while (std::int32_t(prices_.size()) < count_)
+            add(0, 0);
+    }
+
+    // Before the first report the rivals' figures are guessed.
+    void GuessRivals(float price, float offer, float advertising) {
+        for (std::size_t j = 0; j < prices_.size(); ++j)
+            if (std::int32_t(j) != own_ && offers_[j].Amount == 0) {
+                prices_[j].Price = price;
+                offers_[j].Amount = offer;
+                advertising_[j].AdvExp = advertising;
+            }
+    }
+
+    void SetOwn(float price, float advertising, float offer) {
+        const auto j = std::size_t(own_);
+        prices_[j].Price = price;
+        advertising_[j].AdvExp = advertising;
+        offers_[j].Amount = offer;
+    }
+    double Sales(std::int32_t j) const {
+        return Demand(coefficient_, j == own_ ? design_ : 0, prices_.data(), advertising_.data(),
+                      offers_.data(), j, count_, j == own_ ? designWeeks_ : 0);
+    }
+    // What the rivals earn over their cost at the figures set.
+    double RivalsMargin(float rivalCost) const {
+        double margin = 0;
+        for (std::int32_t j = 0; j < count_; ++j)
+            if (j != own_ && offers_[std::size_t(j)].Amount > 0)
+                margin += (0.9 * double(prices_[std::size_t(j)].Price) - rivalCost) * Sales(j);
+        return margin;
+    }
+    std::int32_t Own() const { return own_; }
+    std::int32_t Count() const { return count_; }
+
+private:
+    float coefficient_ = 1;
+    float design_ = 0;
+    std::int32_t designWeeks_ = 0;
+    std::vector<TPrice> prices_;
+    std::vector<TAdvExp> advertising_;
+    std::vector<TProd> offers_;
+    std::int32_t own_ = 0;
+    std::int32_t count_ = 0;
+};
+
+// The rivals' advertising that makes the market library give what the firm sold
+// last week at its own figures; none when it sold out or did not sell, since then
+// the sales say only that demand was at least the offer.
+std::optional<float> readRivalAdvertising(const SeatView& view, std::int32_t lastOffer) {
+    const TZorvick& firm = view.firm;
+    const MarketRow* own = nullptr;
+    for (const MarketRow& row : view.lastWeek)
+        if (row.own)
+            own = &row;
+    if (!own || own->sold < 1 || own->sold >= float(lastOffer) - 0.5f)
+        return std::nullopt;
+    const auto n = std::int32_t(view.lastWeek.size());
+    std::vector<TPrice> prices;
+    std::vector<TAdvExp> advertising;
+    std::vector<TProd> offers;
+    std::int32_t ownIndex = 0;
+    for (std::int32_t j = 0; j < n; ++j) {
+        const MarketRow& row = view.lastWeek[std::size_t(j)];
+        prices.push_back({j + 1, row.price});
+        advertising.push_back({row.own ? firm.AdvExp : 0, j + 1});
+        // Whether a rival sold out no report tells; taken as never short, its appeal
+        // is what pressed on the firm's own sales.
+        offers.push_back({0, row.own ? float(lastOffer) : (row.sold >= 1 ? 1e6f : 0.0f)});
+        if (row.own)
+            ownIndex = j;
+    }
+    const float k = view.economy.MarketCoefficient > 0 ? view.economy.MarketCoefficient : 1.1f;
+    const auto sales = [&](float rival) {
+        for (std::int32_t j = 0; j < n; ++j)
+            if (j != ownIndex)
+                advertising[std::size_t(j)].AdvExp = rival;
+        return Demand(k, 0, prices.data(), advertising.data(), offers.data(), ownIndex, n, 0);
+    };
+    float low = 0, high = 1e6f;
+    if (sales(low) <= own->sold)
+        return low;
+    if (sales(high) >= own->sold)
+        return high;
+    for (int i = 0; i < 40; ++i) {
+        const float mid = 0.5f * (low + high);
+        (sales(mid) > own->sold ? low : high) = mid;
+    }
+    return 0.5f * (low + high);
+}
+
+} // namespace
+
+ComputerManager::ComputerManager(const TSeat& seat)
+    : seat_(seat), plan_(MakeStrategy(PlanOf(seat.character), seat.Seed | 1)) {}
+
+ComputerManager::~ComputerManager() = default;
+
+QString ComputerManager::PlanOf(TSeat::Character character) {
+    switch (character) {
+    case TSeat::Character::PriceFighter:
+        return QStringLiteral("undercutter");
+    case TSeat::Character::Advertiser:
+        return QStringLiteral("advertiser");
+    case TSeat::Character::Researcher:
+        return QStringLiteral("researcher");
+    case TSeat::Character::Careful:
+        break;
+    }
+    return QStringLiteral("proposed");
+}
+
+Decision ComputerManager::Play(const SeatView& view, SeatActions& act, TSeat& memory) {
+    switch (seat_.strength) {
+    case TSeat::Strength::Weak:
+        return playWeak(view, act);
+    case TSeat::Strength::Strong:
+        return playStrong(view, act, memory);
+    case TSeat::Strength::Normal:
+        break;
+    }
+    return plan_->Play(view, act);
+}
+
+// The plan, with a beginner's slips: the price guessed rather than worked out,
+// advertising forgotten in some weeks, part of the stock left in the store.
+Decision ComputerManager::playWeak(const SeatView& view, SeatActions& act) {
+    Decision d = plan_->Play(view, act);
+    if (draw(seat_.Seed, view.week, 1) < 0.5f)
+        d.advertising = 0;
+    d.offer = std::int32_t(float(d.offer) * (0.5f + 0.4f * draw(seat_.Seed, view.week, 2)));
+    d.price = std::round(d.price * (0.9f + 0.5f * draw(seat_.Seed, view.week, 3)));
+    return d;
+}
+
+Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSeat& memory) {
+    const TZorvick& firm = view.firm;
+    const TScenario& economy = view.economy;
+    const float salary = economy.WeeklySalary;
+
+    // Research when the money allows it without the bank: machines of a higher level
+    // make more suits a worker.
+    const float cushion = float(workshop(firm).WorkerCapacity()) * salary + 5000;
+    const float researchReserve =
+        seat_.character == TSeat::Character::Researcher ? 2 * cushion : 4 * cushion;
+    if (firm.TechLevel < 3 && act.ResearchAllowed()) {
+        const float spare = firm.Money - firm.Debt - researchReserve;
+        if (spare >= 10000)
+            act.InvestResearch(std::floor(std::min(spare, 100000.0f)));
+    }
+
+    const std::vector<std::int32_t> capacity = capacityByWorkers(firm);
+    const std::int32_t full = capacity.back();
+    const std::int32_t stock = storage(firm, 1).Amount;
+    const std::int32_t room = storage(firm, 1).Size() * UnitsPerM2 - stock;
+    const std::int32_t rawRoom = storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
+    const std::int32_t maxRun = std::max(0, std::min({full, room, rawRoom}));
+    // A suit of a full run: wages, the machines' running costs and raw materials.
+    const float fullCost =
+        full > 0 ? (float(workshop(firm).WorkerCapacity()) * salary) / float(full) + RawCostPerSuit
+                 : 100;
+
+    if (const auto read = readRivalAdvertising(view, memory.LastOffer))
+        memory.RivalAdvertising =
+            memory.RivalAdvertising < 0 ? *read : 0.5f * (memory.RivalAdvertising + *read);
+    const float fairPrice = std::round(fullCost * 1.5f);
+    const float rivalAdvertising =
+        memory.RivalAdvertising >= 0 ? memory.RivalAdvertising : 0.03f * fairPrice * float(full);
+    MarketEstimate market(view, rivalAdvertising);
+    market.GuessRivals(fairPrice, 1e6f, rivalAdvertising);
+
+    // The game is won by the rivals' ruin, not by a fat account: a dollar a rival earns
+    // weighs four times a dollar of the firm's own (five for the price fighter), as
+    // long as the firm can afford the fight. Weighed less, the firms share the market
+    // and live on side by side.
+    const bool healthy = firm.Money - firm.Debt > -cushion;
+    const float aggression =
+        healthy ? (seat_.character == TSeat::Character::PriceFighter ? 5.0f : 4.0f) : 0.0f;
+
+    static const float adverts[] = {0, 300, 800, 1500, 3000, 5000, 8000, 12000};
+    const float lowest = std::max(20.0f, std::floor(fullCost * 0.8f));
+    struct Choice {
+        float price = 0, advertising = 0;
+        std::int32_t run = 0;
+        double score = -1e18;
+    } best;
+    const float offerAll = float(stock + maxRun);
+    for (float price = lowest; price <= lowest + 240; price += 3) {
+        for (const float advertising : adverts) {
+            if (seat_.character == TSeat::Character::Advertiser && advertising < 1500)
+                continue;
+            if (advertising > std::max(0.0f, firm.Money) + 20000)
+                continue;
+            market.SetOwn(price, advertising, offerAll);
+            const double sold = std::min(market.Sales(market.Own()), double(offerAll));
+            const auto run = std::clamp(std::int32_t(std::ceil(sold * 1.05)) - stock, 0, maxRun);
+            const double cost = double(salary) * workersFor(capacity, run) + RawCostPerSuit * run;
+            const double sells = std::min(sold, double(stock + run));
+            double score = 0.9 * price * sells - advertising - cost;
+            if (aggression > 0) {
+                market.SetOwn(price, advertising, float(stock + run));
+                score -= aggression * market.RivalsMargin(fullCost);
+            }
+            if (score > best.score)
+                best = {price, advertising, run, score};
+        }
+    }
+
+    // The run: the workers it needs, its raw materials, borrowed when short.
+    std::int32_t run = best.run;
+    if (run > 0) {
+        const std::int32_t need = workersFor(capacity, run);
+        const std::int32_t have = workers(firm);
+        if (need > have)
+            act.Hire(need - have);
+        else if (need < have)
+            act.Fire(have - need);
+        const float bill = act.UnitCost(run) * float(run);
+        std::int32_t units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
+        const float needMoney = bill + float(std::max(units, 0)) * RawUnitPrice;
+        if (firm.Money < needMoney)
+            act.Borrow(needMoney - firm.Money);
+        if (firm.Money < needMoney) {
+            const float rest = firm.Money - bill;
+            run =
+                rest <= 0
+                    ? 0
+                    : std::min(run, (storage(firm, 0).Amount + std::int32_t(rest / RawUnitPrice)) /
+                                        RawUnitsPerSuit);
+            units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
+        }
+        if (units > 0 && run > 0)
+            act.BuyRawMaterials(units);
+        if (run > 0)
+            act.Produce(std::min(run, act.MaxProduction()));
+    }
+    // Idle hands cost a week's wages for nothing.
+    if (firm.Produced == 0)
+        act.Fire(workers(firm));
+
+    Decision d;
+    d.offer = storage(firm, 1).Amount;
+    memory.LastOffer = d.offer;
+    if (d.offer == 0)
+        return d;
+    d.price = best.price;
+    float advertising = best.advertising;
+    if (firm.Money < advertising)
+        act.Borrow(advertising - firm.Money);
+    advertising = std::clamp(advertising, 0.0f, std::max(0.0f, firm.Money));
+    // Debt costs interest every week: what is beyond next week's bill goes back.
+    const float spare = firm.Money - cushion - advertising;
+    if (firm.Debt > 0 && spare > 0)
+        act.Repay(std::min(spare, firm.Debt));
+    d.advertising = std::floor(advertising);
+    return d;
+}

@@ -1,0 +1,154 @@
+// The computer managers: seats by name, a computer's move through the controller,
+// determinism for a seed, games of computers only, and the simulator's seats.
+#include "Simulator.h"
+#include "core/game/TGameController.h"
+#include "core/platform/NullHelp.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/ScriptedPrompter.h"
+#include "core/platform/SilentSound.h"
+#include "core/players/ComputerTurn.h"
+#include "core/players/TSeat.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A game of the given seats (a manager's name, or "" for a person) in the game folder.
+struct Table {
+    Table(const QStringList& seats, std::uint64_t seed)
+        : prompter(ScriptedPrompter::OnUnexpected::Fail),
+          random(seed), services{
+                            prompter,          sound, help, random, GameFolder(ZORVICK_GAME_DIR),
+                            QDate(2026, 12, 8)} {
+        controller.StartCalendar();
+        controller.BeginSetup(std::int32_t(seats.size()));
+        for (const QString& name : seats)
+            controller.AddPlayer("Firm " + name, "Manager " + name, 0,
+                                 TSeat::FromName(name).value_or(TSeat{}));
+        controller.FinishSetup();
+    }
+    // Plays computer moves until a person is to move, the game ends or weeks pass.
+    void playComputers(std::int32_t moves) {
+        for (std::int32_t i = 0; i < moves && ComputerTurn::ComputerToMove(controller); ++i) {
+            ComputerTurn turn(controller);
+            lines += turn.Play();
+            if (turn.End() != TGameController::MoveResult::Ended)
+                return;
+        }
+    }
+    QByteArray state() const { return QJsonDocument(controller.toJson()).toJson(); }
+
+    ScriptedPrompter prompter;
+    SilentSound sound;
+    NullHelp help;
+    RandomSource random;
+    Services services;
+    TGameController controller{services};
+    QStringList lines;
+};
+
+TEST(Managers, NamesOfSeats) {
+    const struct {
+        const char* name;
+        bool valid;
+        TSeat::Strength strength;
+        TSeat::Character character;
+    } cases[] = {
+        {"strong", true, TSeat::Strength::Strong, TSeat::Character::Careful},
+        {"weak:researcher", true, TSeat::Strength::Weak, TSeat::Character::Researcher},
+        {"normal:fighter", true, TSeat::Strength::Normal, TSeat::Character::PriceFighter},
+        {"normal:advertiser", true, TSeat::Strength::Normal, TSeat::Character::Advertiser},
+        {"proposed", false, {}, {}},
+        {"strong:", false, {}, {}},
+        {"strong:careful:x", false, {}, {}},
+    };
+    for (const auto& c : cases) {
+        const auto seat = TSeat::FromName(c.name);
+        ASSERT_EQ(seat.has_value(), c.valid) << c.name;
+        if (!seat)
+            continue;
+        EXPECT_TRUE(seat->Computer);
+        EXPECT_EQ(seat->strength, c.strength) << c.name;
+        EXPECT_EQ(seat->character, c.character) << c.name;
+        EXPECT_EQ(TSeat::FromName(seat->Name())->Name(), seat->Name());
+    }
+    // What a manager remembers goes with the game state and comes back whole.
+    TSeat seat = *TSeat::FromName("strong:advertiser");
+    seat.Seed = 0xFEDCBA9876543210ull;
+    seat.RivalAdvertising = 1234.5f;
+    seat.LastOffer = 640;
+    TSeat back;
+    back.fromJson(seat.toJson());
+    EXPECT_EQ(back.toJson(), seat.toJson());
+}
+
+// A computer's move acts through the rules, tells each action, reads its mail and
+// shows no box to the people; the next seat is a person's.
+TEST(Managers, ComputerMoveThroughTheController) {
+    for (const char* manager : {"strong", "normal:researcher", "weak:fighter"}) {
+        Table table({"", manager}, 5);
+        EXPECT_FALSE(ComputerTurn::ComputerToMove(table.controller));
+        ASSERT_EQ(table.controller.EndMove("0", "0", "0"), TGameController::MoveResult::Ended);
+        TZorvick& computer = *table.controller.Company();
+        ASSERT_TRUE(computer.Seat.Computer);
+        EXPECT_NE(computer.Seat.Seed, 0u) << "drawn from the game's random source";
+        ComputerTurn turn(table.controller);
+        const QStringList lines = turn.Play();
+        EXPECT_TRUE(computer.Letters.empty());
+        EXPECT_FALSE(table.controller.MailFlashing());
+        EXPECT_GT(computer.Produced, 0) << manager;
+        const QString made = QStringLiteral("Произведено %1 костюм").arg(computer.Produced);
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& l) {
+            return l.startsWith(made);
+        })) << lines.join(' ').toStdString();
+        // The weak one leaves part of its stock unsold.
+        EXPECT_GT(turn.Offer().toInt(), 0);
+        EXPECT_LE(turn.Offer().toInt(), computer.Industries[0].Storages[1].Amount);
+        EXPECT_GT(turn.Price().toFloat(), 0);
+        EXPECT_EQ(turn.End(), TGameController::MoveResult::Ended);
+        EXPECT_EQ(table.controller.Game().CurrentPlayer, 0);
+        EXPECT_GT(computer.Sold, 0) << manager;
+        EXPECT_TRUE(table.prompter.boxes().isEmpty())
+            << table.prompter.texts().join('|').toStdString();
+    }
+}
+
+// The same seed plays the same game; another seed another one. Games of computers
+// only end with a winner, and the last firm's seat is a computer's.
+TEST(Managers, ComputersAloneDeterministicToTheEnd) {
+    const QStringList seats{"strong", "normal:advertiser", "weak:careful"};
+    Table first(seats, 11), second(seats, 11), other(seats, 12);
+    first.playComputers(3 * 60);
+    second.playComputers(3 * 60);
+    other.playComputers(3 * 60);
+    EXPECT_EQ(first.state(), second.state());
+    EXPECT_EQ(first.lines, second.lines);
+    EXPECT_NE(first.state(), other.state());
+    for (Table* t : {&first, &other}) {
+        EXPECT_TRUE(t->controller.Ended());
+        ASSERT_FALSE(t->prompter.boxes().isEmpty());
+        EXPECT_TRUE(t->prompter.last().text.endsWith(" -  победитель!"))
+            << t->prompter.last().text.toStdString();
+    }
+}
+
+TEST(Managers, SimulatorSeatsManagersByName) {
+    SimOptions o;
+    o.players = QStringList{"strong", "weak:careful", "proposed"};
+    o.folder = ZORVICK_GAME_DIR;
+    o.scenario = "calm.scn";
+    o.games = 4;
+    o.seed = 3;
+    EXPECT_EQ(Simulator::Check(o), QString());
+    const Simulator sim(o);
+    const auto results = sim.Run();
+    EXPECT_EQ(sim.Summary(results), sim.Summary(sim.Run()));
+    for (const GameResult& r : results)
+        EXPECT_EQ(r.seats, o.players);
+    o.players = QStringList{"strong:dreamer", "proposed"};
+    EXPECT_TRUE(Simulator::Check(o).contains("strong:dreamer"));
+}
+
+} // namespace
