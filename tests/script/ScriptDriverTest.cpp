@@ -242,6 +242,7 @@ TEST(ZorvickScript, ChartsOpenFromTheMenuAndGrabSavesWhatIsDrawn) {
         if (w["event"] == "shown")
             shown.append(w["name"].toString());
     EXPECT_EQ(shown.filter("fMarket").size(), 1);
+}
 
 namespace {
 
