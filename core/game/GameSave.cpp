@@ -305,6 +305,25 @@ void readHistory(Reader r, TExpences& history, std::int32_t weeks) {
     }
 }
 
+// Who sits at the firm, and what a computer manager remembers; a file without it
+// was saved before computers could sit, so a person does.
+TSeat readSeat(Reader r) {
+    TSeat seat;
+    seat.Computer = r.flag("Computer");
+    seat.character = TSeat::Character(
+        r.integer("Character", 0, std::int64_t(TSeat::CharacterNames().size()) - 1));
+    seat.strength =
+        TSeat::Strength(r.integer("Strength", 0, std::int64_t(TSeat::StrengthNames().size()) - 1));
+    const QString seed = r.text("Seed");
+    bool number = false;
+    seat.Seed = seed.toULongLong(&number);
+    if (r.ok() && !number)
+        r.fail(QStringLiteral("поле %1 должно быть целым числом").arg(quoted(r.field("Seed"))));
+    seat.RivalAdvertising = r.number("RivalAdvertising", -1);
+    seat.LastOffer = r.integer("LastOffer", 0);
+    return seat;
+}
+
 std::unique_ptr<TZorvick> readFirm(Reader r) {
     auto firm = std::make_unique<TZorvick>(0);
     firm->Money = r.number("Money");
@@ -345,6 +364,8 @@ std::unique_ptr<TZorvick> readFirm(Reader r) {
     firm->TurnResearch = r.number("TurnResearch");
     firm->TurnRawMaterials = r.number("TurnRawMaterials");
     firm->LastUnitCost = r.number("LastUnitCost", 0);
+    if (r.has("Seat"))
+        firm->Seat = readSeat(r.object("Seat"));
     return firm;
 }
 

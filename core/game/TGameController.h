@@ -114,9 +114,6 @@ public:
     // Every firm's sales, price and money in every settled week of the game.
     const TMarketHistory& MarketHistory() const { return marketHistory_; }
     TMarketHistory& MarketHistory() { return marketHistory_; }
-    // The last report's figures, one a firm in the order of Players (until the next
-    // settlement drops a firm).
-    const TMarketReport& Report() const { return report_; }
 
     // Per-move states of the later windows, kept here so each takes them when it opens.
     bool ResearchInvestAllowed() const { return researchInvestAllowed_; } // research bPProduce

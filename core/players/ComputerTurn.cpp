@@ -63,12 +63,14 @@ QStringList ComputerTurn::Play() {
     SeatActions act(controller_, prompter);
     act.SetLog(&lines);
 
-    // The last market report, as every player has read it; rows follow the players.
+    // The last market report, as every player has read it: the last settled week's
+    // rows, written in the order of the players, which holds until the next settlement.
     std::vector<MarketRow> rows;
-    const auto& sales = controller_.Report().Sales();
-    for (std::size_t k = 0; k < sales.size(); ++k)
-        rows.push_back(
-            {sales[k].Sold, sales[k].Price, std::int32_t(k) == controller_.Game().CurrentPlayer});
+    const TMarketHistory& history = controller_.MarketHistory();
+    for (const TMarketRow& row : history.Rows())
+        if (row.Week == history.Weeks())
+            rows.push_back({row.Sold, row.Price,
+                            std::int32_t(rows.size()) == controller_.Game().CurrentPlayer});
     const TCalendar& date = controller_.Game().Calendar;
     const std::int32_t week = (date.Year * 12 + date.Month) * 4 + date.Week;
     const SeatView view{*firm, controller_.Game().Scenario, week,

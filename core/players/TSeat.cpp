@@ -1,7 +1,6 @@
 #include "core/players/TSeat.h"
 
 #include <QJsonObject>
-#include <algorithm>
 
 QStringList TSeat::CharacterNames() {
     return {QStringLiteral("careful"), QStringLiteral("fighter"), QStringLiteral("advertiser"),
@@ -50,16 +49,4 @@ QJsonObject TSeat::toJson() const {
                        {"Seed", QString::number(Seed)},
                        {"RivalAdvertising", double(RivalAdvertising)},
                        {"LastOffer", LastOffer}};
-}
-
-void TSeat::fromJson(const QJsonObject& json) {
-    Computer = json.value("Computer").toBool(Computer);
-    character = Character(std::clamp(json.value("Character").toInt(std::int32_t(character)), 0,
-                                     std::int32_t(Character::Researcher)));
-    strength = Strength(std::clamp(json.value("Strength").toInt(std::int32_t(strength)), 0,
-                                   std::int32_t(Strength::Strong)));
-    if (json.contains("Seed"))
-        Seed = json.value("Seed").toString().toULongLong();
-    RivalAdvertising = float(json.value("RivalAdvertising").toDouble(double(RivalAdvertising)));
-    LastOffer = json.value("LastOffer").toInt(LastOffer);
 }

@@ -40,7 +40,6 @@ public:
     static QStringList CharacterTexts();
     static QStringList StrengthTexts();
 
+    // Read back by the saved game's reader (core/game/GameSave.cpp).
     QJsonObject toJson() const;
-    // The fields toJson writes; a field missing keeps its value.
-    void fromJson(const QJsonObject& json);
 };

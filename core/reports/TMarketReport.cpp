@@ -16,7 +16,6 @@ QString filled(const QString& text, int width) {
 
 void TMarketReport::Begin(const QString& dateText) {
     lines_.clear();
-    sales_.clear();
     lines_.reserve(16);
     lines_ << QStringLiteral("                                Региональный центр иследованя рынка ")
            << QStringLiteral(" Факсимильное сообщение")
@@ -29,7 +28,6 @@ void TMarketReport::Begin(const QString& dateText) {
 }
 
 void TMarketReport::AddRow(const QString& playerName, float sold, float price) {
-    sales_.push_back({sold, price});
     QString row;
     row.reserve(Frame.size() + playerName.size());
     row += QLatin1String("| ");

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <vector>
 
 // The weekly market report, a fax from the regional market research centre,
 // written row by row while the week is settled.
@@ -23,14 +22,6 @@ public:
     const QStringList& Lines() const { return lines_; }
     std::int32_t LineCount() const { return std::int32_t(lines_.size()); }
 
-    // The figures of the rows, in the order written: what the report tells every player.
-    struct Sale {
-        float Sold = 0;
-        float Price = 0;
-    };
-    const std::vector<Sale>& Sales() const { return sales_; }
-
 private:
     QStringList lines_;
-    std::vector<Sale> sales_;
 };

@@ -1,6 +1,7 @@
 // The computer managers: seats by name, a computer's move through the controller,
 // determinism for a seed, games of computers only, and the simulator's seats.
 #include "Simulator.h"
+#include "core/game/GameSave.h"
 #include "core/game/TGameController.h"
 #include "core/platform/NullHelp.h"
 #include "core/platform/RandomSource.h"
@@ -9,6 +10,7 @@
 #include "core/players/ComputerTurn.h"
 #include "core/players/TSeat.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -74,14 +76,6 @@ TEST(Managers, NamesOfSeats) {
         EXPECT_EQ(seat->character, c.character) << c.name;
         EXPECT_EQ(TSeat::FromName(seat->Name())->Name(), seat->Name());
     }
-    // What a manager remembers goes with the game state and comes back whole.
-    TSeat seat = *TSeat::FromName("strong:advertiser");
-    seat.Seed = 0xFEDCBA9876543210ull;
-    seat.RivalAdvertising = 1234.5f;
-    seat.LastOffer = 640;
-    TSeat back;
-    back.fromJson(seat.toJson());
-    EXPECT_EQ(back.toJson(), seat.toJson());
 }
 
 // A computer's move acts through the rules, tells each action, reads its mail and
@@ -132,6 +126,44 @@ TEST(Managers, ComputersAloneDeterministicToTheEnd) {
         EXPECT_TRUE(t->prompter.last().text.endsWith(" -  победитель!"))
             << t->prompter.last().text.toStdString();
     }
+}
+
+// A game of computers saved halfway and loaded into another controller: the seats and
+// what the managers remember come back, and both copies play on to the same end.
+TEST(Managers, SavedSeatsAndMemoryPlayOnAlike) {
+    const QStringList seats{"", "strong:advertiser", "normal:researcher", "weak:fighter"};
+    Table a(seats, 21), b(seats, 99);
+    const auto play = [](Table& t, int moves) {
+        for (int move = 0; move < moves && !t.controller.Ended(); ++move) {
+            if (ComputerTurn::ComputerToMove(t.controller))
+                t.playComputers(1);
+            else
+                t.controller.EndMove("0", "0", "0");
+        }
+    };
+    play(a, 4 * 6);
+    const TSeat& strong = a.controller.Game().Players[1]->Seat;
+    ASSERT_GT(strong.LastOffer, 0) << "it remembers what it offered";
+    const QByteArray saved = GameSave::Bytes(a.controller);
+    ASSERT_EQ(GameSave::Restore(saved, b.controller, true), QString());
+    EXPECT_EQ(b.state(), a.state());
+    play(a, 400);
+    play(b, 400);
+    EXPECT_TRUE(a.controller.Ended());
+    EXPECT_EQ(b.state(), a.state());
+    // A save from before computers could sit has persons at every seat.
+    QJsonObject old = QJsonDocument::fromJson(saved).object();
+    QJsonArray players = old["Players"].toArray();
+    for (auto&& p : players) {
+        QJsonObject firm = p.toObject();
+        firm.remove("Seat");
+        p = firm;
+    }
+    old["Players"] = players;
+    Table c({"", ""}, 1);
+    ASSERT_EQ(GameSave::Restore(QJsonDocument(old).toJson(), c.controller, true), QString());
+    for (const auto& firm : c.controller.Game().Players)
+        EXPECT_FALSE(firm->Seat.Computer);
 }
 
 TEST(Managers, SimulatorSeatsManagersByName) {
