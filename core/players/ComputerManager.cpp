@@ -16,6 +16,14 @@ constexpr std::int32_t RawUnitsPerSuit = 2;
 constexpr std::int32_t UnitsPerM2 = 100;
 constexpr float RawCostPerSuit = RawUnitPrice * RawUnitsPerSuit;
 
+// The strong manager: a dollar a rival earns weighs four of its own while the firm
+// is worth WorthAtFullFight or more, less as it is worth less, none at nothing.
+constexpr float Fight = 4;
+constexpr float WorthAtFullFight = 100000;
+// Runs of two weeks' sales: the run's overhead is paid every other week. (Weekly
+// runs pay it every week; three weeks' runs tie up money at the bank's interest.)
+constexpr double RunWeeks = 2;
+
 const TBuilding& workshop(const TZorvick& firm) {
     return firm.Industries[0].Buildings[0];
 }
@@ -72,8 +80,12 @@ public:
     MarketEstimate(const SeatView& view, float rivalAdvertising) {
         const TZorvick& firm = view.firm;
         coefficient_ = view.economy.MarketCoefficient > 0 ? view.economy.MarketCoefficient : 1.1f;
-        design_ = firm.RLInvest;
-        designWeeks_ = firm.RLInvest != 0 ? firm.RLWeeks + 1 : firm.RLWeeks;
+        firmDesign_ = firm.RLInvest;
+        firmDesignWeeks_ = firm.RLInvest != 0 ? firm.RLWeeks + 1 : firm.RLWeeks;
+        // The contract's third move closes it before the week is settled.
+        if (firmDesignWeeks_ >= 3)
+            firmDesignWeeks_ = 0;
+        SetDesign(0);
         const auto add = [&](float price, float offer) {
             const auto k = std::int32_t(prices_.size()) + 1;
             prices_.push_back({k, price});
@@ -110,6 +122,12 @@ public:
             }
     }
 
+    // A contract paid this move counts from this week; none keeps the running one.
+    void SetDesign(float investment) {
+        design_ = investment > 0 ? investment : firmDesign_;
+        designWeeks_ = investment > 0 ? 1 : firmDesignWeeks_;
+    }
+
     void SetOwn(float price, float advertising, float offer) {
         const auto j = std::size_t(own_);
         prices_[j].Price = price;
@@ -133,8 +151,8 @@ public:
 
 private:
     float coefficient_ = 1;
-    float design_ = 0;
-    std::int32_t designWeeks_ = 0;
+    float design_ = 0, firmDesign_ = 0;
+    std::int32_t designWeeks_ = 0, firmDesignWeeks_ = 0;
     std::vector<TPrice> prices_;
     std::vector<TAdvExp> advertising_;
     std::vector<TProd> offers_;
@@ -217,13 +235,16 @@ Decision ComputerManager::Play(const SeatView& view, SeatActions& act, TSeat& me
     case TSeat::Strength::Normal:
         break;
     }
-    return plan_->Play(view, act);
+    return playNormal(view, act);
 }
 
 // The plan, with a beginner's slips: the price guessed rather than worked out,
-// advertising forgotten in some weeks, part of the stock left in the store.
+// advertising forgotten in some weeks, part of the stock left in the store, and
+// the workers kept on in a week without a run, to be ready for the next.
 Decision ComputerManager::playWeak(const SeatView& view, SeatActions& act) {
     Decision d = plan_->Play(view, act);
+    if (view.firm.Produced == 0)
+        act.Hire(workshop(view.firm).WorkerCapacity() - workers(view.firm));
     if (draw(seat_.Seed, view.week, 1) < 0.5f)
         d.advertising = 0;
     d.offer = std::int32_t(float(d.offer) * (0.5f + 0.4f * draw(seat_.Seed, view.week, 2)));
@@ -231,81 +252,110 @@ Decision ComputerManager::playWeak(const SeatView& view, SeatActions& act) {
     return d;
 }
 
+// The plan, with a temper of its own drawn for the game: a price up to a third
+// above or below the plan's, and 70 to 100 % of the stock offered. Week by week
+// such managers do as the plan does; over a game some fare better, some worse.
+Decision ComputerManager::playNormal(const SeatView& view, SeatActions& act) {
+    Decision d = plan_->Play(view, act);
+    d.offer = std::int32_t(float(d.offer) * (0.7f + 0.3f * draw(seat_.Seed, 0, 2)));
+    d.price = std::round(d.price * (0.65f + 0.7f * draw(seat_.Seed, 0, 3)));
+    return d;
+}
+
 Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSeat& memory) {
     const TZorvick& firm = view.firm;
     const TScenario& economy = view.economy;
     const float salary = economy.WeeklySalary;
+    const bool researcher = seat_.character == TSeat::Character::Researcher;
 
-    // Research when the money allows it without the bank: machines of a higher level
-    // make more suits a worker.
-    const float cushion = float(workshop(firm).WorkerCapacity()) * salary + 5000;
-    const float researchReserve =
-        seat_.character == TSeat::Character::Researcher ? 2 * cushion : 4 * cushion;
-    if (firm.TechLevel < 3 && act.ResearchAllowed()) {
-        const float spare = firm.Money - firm.Debt - researchReserve;
-        if (spare >= 10000)
-            act.InvestResearch(std::floor(std::min(spare, 100000.0f)));
-    }
-
-    const std::vector<std::int32_t> capacity = capacityByWorkers(firm);
-    const std::int32_t full = capacity.back();
-    const std::int32_t stock = storage(firm, 1).Amount;
-    const std::int32_t room = storage(firm, 1).Size() * UnitsPerM2 - stock;
-    const std::int32_t rawRoom = storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
-    const std::int32_t maxRun = std::max(0, std::min({full, room, rawRoom}));
-    // A suit of a full run: wages, the machines' running costs and raw materials.
-    const float fullCost =
-        full > 0 ? (float(workshop(firm).WorkerCapacity()) * salary) / float(full) + RawCostPerSuit
-                 : 100;
+    std::vector<std::int32_t> capacity = capacityByWorkers(firm);
+    std::int32_t full = capacity.back();
+    const auto machines = std::int32_t(workshop(firm).WorkPlaces.size());
+    // A suit's wages when the machines it runs on are fully staffed, and its cloth.
+    const float perSuit =
+        (full > 0 ? float(workshop(firm).WorkerCapacity()) * salary / float(full) : 22) +
+        RawCostPerSuit;
+    const float fairPrice = std::round(perSuit * 1.9f);
 
     if (const auto read = readRivalAdvertising(view, memory.LastOffer))
         memory.RivalAdvertising =
             memory.RivalAdvertising < 0 ? *read : 0.5f * (memory.RivalAdvertising + *read);
-    const float fairPrice = std::round(fullCost * 1.5f);
     const float rivalAdvertising =
-        memory.RivalAdvertising >= 0 ? memory.RivalAdvertising : 0.03f * fairPrice * float(full);
+        memory.RivalAdvertising >= 0 ? memory.RivalAdvertising : 0.03f * fairPrice * 200;
     MarketEstimate market(view, rivalAdvertising);
     market.GuessRivals(fairPrice, 1e6f, rivalAdvertising);
 
-    // The game is won by the rivals' ruin, not by a fat account: a dollar a rival earns
-    // weighs four times a dollar of the firm's own (five for the price fighter), as
-    // long as the firm can afford the fight. Weighed less, the firms share the market
-    // and live on side by side.
-    const bool healthy = firm.Money - firm.Debt > -cushion;
-    const float aggression =
-        healthy ? (seat_.character == TSeat::Character::PriceFighter ? 5.0f : 4.0f) : 0.0f;
+    const std::int32_t stock = storage(firm, 1).Amount;
+    const std::int32_t room = storage(firm, 1).Size() * UnitsPerM2 - stock;
+    const std::int32_t rawRoom = storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
+    const std::int32_t maxRun = std::max(0, std::min({full, room, rawRoom}));
 
-    static const float adverts[] = {0, 300, 800, 1500, 3000, 5000, 8000, 12000};
-    const float lowest = std::max(20.0f, std::floor(fullCost * 0.8f));
+    // The game is won by the rivals' ruin: a dollar a rival earns weighs against the
+    // firm's own, as long as it can afford the fight.
+    const float limit = act.CreditLimit();
+    float worth = firm.Money - firm.Debt + float(stock) * perSuit;
+    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+        worth += 0.65f * w.Price;
+    const float health = std::clamp(worth / WorthAtFullFight, 0.0f, 1.0f);
+    const float aggression =
+        health * (seat_.character == TSeat::Character::PriceFighter ? Fight * 1.5f : Fight);
+
+    static const float adverts[] = {0, 300, 700, 1200, 2000, 3000, 4500, 6500};
+    static const float designs[] = {0, 5000, 10000};
+    const bool designOpen = act.DesignAllowed();
     struct Choice {
-        float price = 0, advertising = 0;
-        std::int32_t run = 0;
+        float price = 0, advertising = 0, design = 0;
+        double sales = 0;
         double score = -1e18;
     } best;
-    const float offerAll = float(stock + maxRun);
-    for (float price = lowest; price <= lowest + 240; price += 3) {
-        for (const float advertising : adverts) {
-            if (seat_.character == TSeat::Character::Advertiser && advertising < 1500)
-                continue;
-            if (advertising > std::max(0.0f, firm.Money) + 20000)
-                continue;
-            market.SetOwn(price, advertising, offerAll);
-            const double sold = std::min(market.Sales(market.Own()), double(offerAll));
-            const auto run = std::clamp(std::int32_t(std::ceil(sold * 1.05)) - stock, 0, maxRun);
-            const double cost = double(salary) * workersFor(capacity, run) + RawCostPerSuit * run;
-            const double sells = std::min(sold, double(stock + run));
-            double score = 0.9 * price * sells - advertising - cost;
-            if (aggression > 0) {
-                market.SetOwn(price, advertising, float(stock + run));
-                score -= aggression * market.RivalsMargin(fullCost);
+    const float supply = float(stock + maxRun);
+    const float lowest = std::floor(perSuit);
+    for (const float design : designs) {
+        if (design > 0 && (!designOpen || design > firm.Money - firm.Debt + 0.3f * limit))
+            continue;
+        market.SetDesign(design);
+        for (float price = lowest; price <= lowest + 150; price += 2) {
+            for (const float advertising : adverts) {
+                if (seat_.character == TSeat::Character::Advertiser && advertising < 1200)
+                    continue;
+                market.SetOwn(price, advertising, supply);
+                const double sold = market.Sales(market.Own());
+                // The contract is paid once and lifts two weeks' sales.
+                double score = (0.9 * price - perSuit) * sold - advertising - design * 0.5;
+                if (aggression > 0)
+                    score -= aggression * market.RivalsMargin(perSuit);
+                if (score > best.score)
+                    best = {price, advertising, design, sold, score};
             }
-            if (score > best.score)
-                best = {price, advertising, run, score};
         }
     }
+    market.SetDesign(0);
+    if (best.design > 0)
+        act.PayDesign(best.design);
 
-    // The run: the workers it needs, its raw materials, borrowed when short.
-    std::int32_t run = best.run;
+    // Research when the money allows it without the bank.
+    const float weekBill = float(machines) * 300 + 2000;
+    if (firm.TechLevel < 3 && act.ResearchAllowed()) {
+        const float spare = firm.Money - firm.Debt - (researcher ? 20 : 60) * weekBill;
+        if (spare >= 10000)
+            act.InvestResearch(std::floor(std::min(spare, 100000.0f)));
+    }
+
+    // Runs of two weeks' sales: the overhead of a run is paid half as often. The
+    // machines such runs need stay, and one spare; the rest are sold, two a week.
+    const double expected = std::max(best.sales, 20.0);
+    const auto kept =
+        std::max<std::int32_t>(3, std::int32_t(std::ceil(RunWeeks * expected * 1.1 / 100.0)) + 1);
+    if (view.week >= 2 && machines > kept)
+        act.SellMachines(1, std::min(2, machines - kept));
+    capacity = capacityByWorkers(firm);
+    full = capacity.back();
+
+    std::int32_t run = 0;
+    if (double(stock) < expected * 1.1) {
+        run = std::int32_t(std::ceil(RunWeeks * expected * 1.1)) - stock;
+        run = std::clamp(run, 0, std::max(0, std::min({full, room, rawRoom})));
+    }
     if (run > 0) {
         const std::int32_t need = workersFor(capacity, run);
         const std::int32_t have = workers(firm);
@@ -347,7 +397,7 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
         act.Borrow(advertising - firm.Money);
     advertising = std::clamp(advertising, 0.0f, std::max(0.0f, firm.Money));
     // Debt costs interest every week: what is beyond next week's bill goes back.
-    const float spare = firm.Money - cushion - advertising;
+    const float spare = firm.Money - weekBill - 3000 - advertising;
     if (firm.Debt > 0 && spare > 0)
         act.Repay(std::min(spare, firm.Debt));
     d.advertising = std::floor(advertising);

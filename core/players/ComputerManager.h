@@ -23,6 +23,7 @@ public:
     static QString PlanOf(TSeat::Character character);
 
 private:
+    Decision playNormal(const SeatView& view, SeatActions& act);
     Decision playWeak(const SeatView& view, SeatActions& act);
     Decision playStrong(const SeatView& view, SeatActions& act, TSeat& memory);
 

@@ -183,4 +183,38 @@ TEST(Managers, SimulatorSeatsManagersByName) {
     EXPECT_TRUE(Simulator::Check(o).contains("strong:dreamer"));
 }
 
+// The strengths keep their order on the market: strong ruins a firm that makes
+// only what it sells, and weak, keeping its workers idle beside a full store, is
+// ruined before the careful plan. (The strong manager once undersold such a firm
+// at a loss, counting neither the run's overhead nor its idle machines, and was
+// ruined in every game.)
+TEST(Managers, StrengthsKeepTheirRank) {
+    struct Case {
+        QStringList players;
+        std::int32_t atLeast; // wins of the first seat in 4 games
+        std::int32_t atMost;
+    };
+    const Case cases[] = {{{"strong", "lean"}, 3, 4},
+                          {{"strong:fighter", "lean-follower"}, 3, 4},
+                          {{"weak", "proposed"}, 0, 0}};
+    for (const Case& c : cases) {
+        SimOptions o;
+        o.players = c.players;
+        o.folder = ZORVICK_GAME_DIR;
+        o.scenario = "calm.scn";
+        o.games = 4;
+        o.seed = 1;
+        std::int32_t wins = 0, ruined = 0;
+        for (const GameResult& r : Simulator(o).Run()) {
+            wins += r.winner == 0;
+            ruined += r.ruinedWeek[0] != 0;
+        }
+        EXPECT_GE(wins, c.atLeast) << c.players.join(',').toStdString();
+        EXPECT_LE(wins, c.atMost) << c.players.join(',').toStdString();
+        if (c.atMost == 0) {
+            EXPECT_EQ(ruined, 4) << c.players.join(',').toStdString();
+        }
+    }
+}
+
 } // namespace

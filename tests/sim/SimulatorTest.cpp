@@ -36,7 +36,7 @@ TEST(Simulator, SameSeedSameResultsAndCsv) {
     const QString second = sim.Summary(sim.Run(&s2));
     EXPECT_EQ(first, second);
     EXPECT_EQ(csv1, csv2);
-    EXPECT_TRUE(csv1.startsWith("game,week,seat,strategy,money\n1,1,"));
+    EXPECT_TRUE(csv1.startsWith("game,week,seat,strategy,money,debt,"));
     SimOptions other = options("proposed,undercutter,researcher,passive", 6);
     other.seed = 8;
     EXPECT_NE(Simulator(other).Summary(Simulator(other).Run()), QString()) << "runs";

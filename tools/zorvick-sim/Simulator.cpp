@@ -52,6 +52,26 @@ QString percent(std::int64_t part, std::int64_t whole) {
            QStringLiteral(" %");
 }
 
+// A firm's week as the accountant sees it, for whoever studies why a game went so.
+void writeCsvRow(QTextStream& csv, std::int32_t game, std::int32_t week, std::int32_t seat,
+                 const QString& name, const TZorvick& firm) {
+    const auto number = [](float v) { return QString::number(double(v), 'f', 2); };
+    std::int32_t stock = 0, machines = 0, workers = 0;
+    if (!firm.Industries.empty()) {
+        const TIndustry& industry = firm.Industries[0];
+        if (industry.Storages.size() > 1)
+            stock = industry.Storages[1].Amount;
+        for (const TWorkPlace& w : industry.Buildings[0].WorkPlaces) {
+            ++machines;
+            workers += w.Workers;
+        }
+    }
+    csv << game << ',' << week << ',' << seat << ',' << name << ',' << number(firm.Money) << ','
+        << number(firm.Debt) << ',' << number(firm.Price) << ',' << number(firm.Sold) << ','
+        << number(firm.AdvExp) << ',' << number(firm.RLInvest) << ',' << stock << ',' << machines
+        << ',' << workers << '\n';
+}
+
 } // namespace
 
 QString Simulator::Check(const SimOptions& options) {
@@ -170,8 +190,7 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
             present[std::size_t(seat)] = true;
             report.push_back({firm.get(), MarketRow{firm->Sold, firm->Price, false}});
             if (csv)
-                *csv << index + 1 << ',' << result.weeks << ',' << seat + 1 << ',' << names[seat]
-                     << ',' << QString::number(double(firm->Money), 'f', 2) << '\n';
+                writeCsvRow(*csv, index + 1, result.weeks, seat + 1, names[seat], *firm);
         }
         for (std::int32_t s = 0; s < seats; ++s)
             if (!present[std::size_t(s)] && result.ruinedWeek[std::size_t(s)] == 0)
@@ -228,7 +247,8 @@ GameResult Simulator::PlayGame(std::int32_t index, QTextStream* csv) const {
 std::vector<GameResult> Simulator::Run(QTextStream* csv,
                                        const std::function<void(std::int32_t)>& progress) const {
     if (csv)
-        *csv << "game,week,seat,strategy,money\n";
+        *csv
+            << "game,week,seat,strategy,money,debt,price,sold,advertising,design,stock,machines,workers\n";
     std::vector<GameResult> results;
     results.reserve(std::size_t(options_.games));
     for (std::int32_t g = 0; g < options_.games; ++g) {
