@@ -2,6 +2,7 @@
 
 #include "core/game/TScenario.h"
 #include "core/model/player.h"
+#include "core/players/FirmFigures.h"
 #include "core/players/SeatActions.h"
 
 #include <algorithm>
@@ -10,28 +11,14 @@
 
 namespace {
 
-constexpr float RawUnitPrice = 20;
-constexpr std::int32_t RawUnitsPerSuit = 2;
-constexpr std::int32_t UnitsPerM2 = 100;
+using namespace FirmFigures;
+
 constexpr float StageCost = 300000;
 constexpr float DesignContract = 5000;
 
-const TBuilding& workshop(const TZorvick& firm) {
-    return firm.Industries[0].Buildings[0];
-}
-const TStorage& storage(const TZorvick& firm, std::size_t i) {
-    return firm.Industries[0].Storages[i];
-}
-std::int32_t staff(const TZorvick& firm) {
-    std::int32_t sum = 0;
-    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
-        sum += w.Workers;
-    return sum;
-}
-
 // Suits a week from n workers, filled as the staff window fills them.
 std::int32_t outputOf(const TZorvick& firm, std::int32_t n) {
-    std::vector<TWorkPlace> machines = workshop(firm).WorkPlaces;
+    std::vector<TWorkPlace> machines = Workshop(firm).WorkPlaces;
     std::stable_sort(machines.begin(), machines.end(),
                      [](const TWorkPlace& a, const TWorkPlace& b) { return a.Level > b.Level; });
     std::int32_t suits = 0;
@@ -68,22 +55,22 @@ public:
             return {};
         expect(view);
         trim(view, act);
-        const std::int32_t stock = storage(firm, 1).Amount;
+        const std::int32_t stock = Storage(firm, 1).Amount;
         const auto wanted = std::int32_t(std::ceil(stockWanted()));
         std::int32_t run = std::max(0, wanted - stock);
-        const std::int32_t room = storage(firm, 1).Size() * UnitsPerM2 - stock;
-        const std::int32_t rawRoom = storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
-        run = std::min({run, room, rawRoom, outputOf(firm, workshop(firm).WorkerCapacity())});
+        const std::int32_t room = Storage(firm, 1).Size() * UnitsPerM2 - stock;
+        const std::int32_t rawRoom = Storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
+        run = std::min({run, room, rawRoom, outputOf(firm, Workshop(firm).WorkerCapacity())});
         const std::int32_t workers = run > 0 ? WorkersForRun(firm, run) : 0;
-        if (workers > staff(firm))
-            act.Hire(workers - staff(firm));
+        if (workers > Staff(firm))
+            act.Hire(workers - Staff(firm));
         else
-            act.Fire(staff(firm) - workers);
+            act.Fire(Staff(firm) - workers);
         if (run > 0)
-            produce(view, act, run);
+            act.ProduceWithMaterials(run);
         if (firm.Produced == 0)
-            act.Fire(staff(firm));
-        const std::int32_t offer = storage(firm, 1).Amount;
+            act.Fire(Staff(firm));
+        const std::int32_t offer = Storage(firm, 1).Amount;
         if (offer == 0)
             return {};
         Decision d;
@@ -132,16 +119,16 @@ protected:
     // window would show it: the price does not follow a small week's run into a spiral.
     float unitCost(const SeatView& view, SeatActions& act) {
         const TZorvick& firm = view.firm;
-        const std::int32_t capacity = workshop(firm).WorkerCapacity();
+        const std::int32_t capacity = Workshop(firm).WorkerCapacity();
         const std::int32_t full = std::max(1, outputOf(firm, capacity));
         const float salary = view.economy.WeeklySalary;
-        const float fixed = act.UnitCost(full) * float(full) - float(staff(firm)) * salary;
+        const float fixed = act.UnitCost(full) * float(full) - float(Staff(firm)) * salary;
         return (fixed + float(capacity) * salary) / float(full);
     }
 
     // The money kept back: next week's bill at this staffing, and some.
     float cushion(const SeatView& view) const {
-        return float(staff(view.firm)) * view.economy.WeeklySalary + 5000;
+        return float(Staff(view.firm)) * view.economy.WeeklySalary + 5000;
     }
 
     void repay(const SeatView& view, SeatActions& act, float advertising) {
@@ -170,7 +157,7 @@ protected:
     // red, as the bankruptcy letter advises, the spare ones go at once.
     void trim(const SeatView& view, SeatActions& act) {
         const TZorvick& firm = view.firm;
-        const auto machines = std::int32_t(workshop(firm).WorkPlaces.size());
+        const auto machines = std::int32_t(Workshop(firm).WorkPlaces.size());
         const std::int32_t busy =
             (WorkersForRun(firm, std::int32_t(std::ceil(expected_ * Margin))) + 3) / 4;
         idleFor_ = machines > busy + 2 ? idleFor_ + 1 : 0;
@@ -182,28 +169,8 @@ protected:
         if (firm.Money < 0 && salePrice > 0) {
             const auto needed = std::int32_t(std::ceil(-firm.Money / salePrice));
             act.SellMachines(
-                1, std::min(needed, std::int32_t(workshop(firm).WorkPlaces.size()) - busy));
+                1, std::min(needed, std::int32_t(Workshop(firm).WorkPlaces.size()) - busy));
         }
-    }
-
-    void produce(const SeatView& view, SeatActions& act, std::int32_t run) {
-        const TZorvick& firm = view.firm;
-        const float bill = act.UnitCost(run) * float(run);
-        std::int32_t units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
-        const float need = bill + float(std::max(units, 0)) * RawUnitPrice;
-        if (firm.Money < need)
-            act.Borrow(need - firm.Money);
-        if (firm.Money < need) {
-            const float rest = firm.Money - bill;
-            if (rest <= 0)
-                return;
-            run = std::min(run, (storage(firm, 0).Amount + std::int32_t(rest / RawUnitPrice)) /
-                                    RawUnitsPerSuit);
-            units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
-        }
-        if (units > 0)
-            act.BuyRawMaterials(units);
-        act.Produce(std::min(run, act.MaxProduction()));
     }
 
     float expected_ = 0;
@@ -323,7 +290,7 @@ private:
         const TZorvick& firm = view.firm;
         std::int32_t levelOne = 0;
         std::int32_t levelThree = 0;
-        for (const TWorkPlace& w : workshop(firm).WorkPlaces) {
+        for (const TWorkPlace& w : Workshop(firm).WorkPlaces) {
             levelOne += w.Level == 1 ? 1 : 0;
             levelThree += w.Level == 3 ? 1 : 0;
         }
@@ -356,23 +323,23 @@ protected:
         const TZorvick& firm = view.firm;
         if (!soldUp_ && (!atWarning_ || firm.DebtWeeks >= 2)) {
             soldUp_ = true;
-            act.Fire(staff(firm));
+            act.Fire(Staff(firm));
             for (std::int32_t level = 1; level <= 3; ++level) {
                 std::int32_t n = 0;
-                for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+                for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
                     n += w.Level == level ? 1 : 0;
                 act.SellMachines(level, n);
             }
-            act.SellWorkshopArea(workshop(firm).Size());
-            act.SellStorage(0, storage(firm, 0).Size());
-            if (storage(firm, 1).Amount == 0)
-                act.SellStorage(1, storage(firm, 1).Size());
+            act.SellWorkshopArea(Workshop(firm).Size());
+            act.SellStorage(0, Storage(firm, 0).Size());
+            if (Storage(firm, 1).Amount == 0)
+                act.SellStorage(1, Storage(firm, 1).Size());
             act.SellLand(firm.Industries[0].FreeLand);
             if (firm.Debt > 0)
                 act.Repay(std::min(firm.Debt, std::max(0.0f, firm.Money)));
         }
         // What is left in the goods storage is still sold, at the proposed price.
-        return !soldUp_ || storage(firm, 1).Amount > 0;
+        return !soldUp_ || Storage(firm, 1).Amount > 0;
     }
 
 private:
@@ -383,7 +350,7 @@ private:
 } // namespace
 
 std::int32_t WorkersForRun(const TZorvick& firm, std::int32_t run) {
-    const std::int32_t capacity = workshop(firm).WorkerCapacity();
+    const std::int32_t capacity = Workshop(firm).WorkerCapacity();
     for (std::int32_t n = 0; n <= capacity; ++n)
         if (outputOf(firm, n) >= run)
             return n;

@@ -2,6 +2,7 @@
 
 #include "core/game/TScenario.h"
 #include "core/model/player.h"
+#include "core/players/FirmFigures.h"
 #include "core/players/SeatActions.h"
 #include "external/MathLibrary.h"
 
@@ -11,10 +12,7 @@
 
 namespace {
 
-constexpr float RawUnitPrice = 20;
-constexpr std::int32_t RawUnitsPerSuit = 2;
-constexpr std::int32_t UnitsPerM2 = 100;
-constexpr float RawCostPerSuit = RawUnitPrice * RawUnitsPerSuit;
+using namespace FirmFigures;
 
 // The strong manager: a dollar a rival earns weighs four of its own while the firm
 // is worth WorthAtFullFight or more, less as it is worth less, none at nothing.
@@ -24,27 +22,13 @@ constexpr float WorthAtFullFight = 100000;
 // runs pay it every week; three weeks' runs tie up money at the bank's interest.)
 constexpr double RunWeeks = 2;
 
-const TBuilding& workshop(const TZorvick& firm) {
-    return firm.Industries[0].Buildings[0];
-}
-const TStorage& storage(const TZorvick& firm, std::size_t i) {
-    return firm.Industries[0].Storages[i];
-}
-
-std::int32_t workers(const TZorvick& firm) {
-    std::int32_t sum = 0;
-    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
-        sum += w.Workers;
-    return sum;
-}
-
 // Suits a week for every number of workers, placed as the staff window places them:
 // the best machines first, each filled before the next.
 std::vector<std::int32_t> capacityByWorkers(const TZorvick& firm) {
     static const std::int32_t made[3][5] = {
         {0, 30, 55, 70, 100}, {0, 50, 100, 120, 150}, {0, 100, 150, 200, 200}};
     std::vector<std::int32_t> levels;
-    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+    for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
         levels.push_back(std::clamp(w.Level, 1, 3));
     std::sort(levels.rbegin(), levels.rend());
     std::vector<std::int32_t> byWorkers{0};
@@ -243,8 +227,8 @@ Decision ComputerManager::Play(const SeatView& view, SeatActions& act, TSeat& me
 // the workers kept on in a week without a run, to be ready for the next.
 Decision ComputerManager::playWeak(const SeatView& view, SeatActions& act) {
     Decision d = plan_->Play(view, act);
-    if (view.firm.Produced == 0)
-        act.Hire(workshop(view.firm).WorkerCapacity() - workers(view.firm));
+    if (view.firm.Produced == 0 && draw(seat_.Seed, view.week, 4) < 0.5f)
+        act.Hire(Workshop(view.firm).WorkerCapacity() - Staff(view.firm));
     if (draw(seat_.Seed, view.week, 1) < 0.5f)
         d.advertising = 0;
     d.offer = std::int32_t(float(d.offer) * (0.5f + 0.4f * draw(seat_.Seed, view.week, 2)));
@@ -270,10 +254,10 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
 
     std::vector<std::int32_t> capacity = capacityByWorkers(firm);
     std::int32_t full = capacity.back();
-    const auto machines = std::int32_t(workshop(firm).WorkPlaces.size());
+    const auto machines = std::int32_t(Workshop(firm).WorkPlaces.size());
     // A suit's wages when the machines it runs on are fully staffed, and its cloth.
     const float perSuit =
-        (full > 0 ? float(workshop(firm).WorkerCapacity()) * salary / float(full) : 22) +
+        (full > 0 ? float(Workshop(firm).WorkerCapacity()) * salary / float(full) : 22) +
         RawCostPerSuit;
     const float fairPrice = std::round(perSuit * 1.9f);
 
@@ -285,16 +269,16 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
     MarketEstimate market(view, rivalAdvertising);
     market.GuessRivals(fairPrice, 1e6f, rivalAdvertising);
 
-    const std::int32_t stock = storage(firm, 1).Amount;
-    const std::int32_t room = storage(firm, 1).Size() * UnitsPerM2 - stock;
-    const std::int32_t rawRoom = storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
+    const std::int32_t stock = Storage(firm, 1).Amount;
+    const std::int32_t room = Storage(firm, 1).Size() * UnitsPerM2 - stock;
+    const std::int32_t rawRoom = Storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
     const std::int32_t maxRun = std::max(0, std::min({full, room, rawRoom}));
 
     // The game is won by the rivals' ruin: a dollar a rival earns weighs against the
     // firm's own, as long as it can afford the fight.
     const float limit = act.CreditLimit();
     float worth = firm.Money - firm.Debt + float(stock) * perSuit;
-    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+    for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
         worth += 0.65f * w.Price;
     const float health = std::clamp(worth / WorthAtFullFight, 0.0f, 1.0f);
     const float aggression =
@@ -358,36 +342,19 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
     }
     if (run > 0) {
         const std::int32_t need = workersFor(capacity, run);
-        const std::int32_t have = workers(firm);
+        const std::int32_t have = Staff(firm);
         if (need > have)
             act.Hire(need - have);
         else if (need < have)
             act.Fire(have - need);
-        const float bill = act.UnitCost(run) * float(run);
-        std::int32_t units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
-        const float needMoney = bill + float(std::max(units, 0)) * RawUnitPrice;
-        if (firm.Money < needMoney)
-            act.Borrow(needMoney - firm.Money);
-        if (firm.Money < needMoney) {
-            const float rest = firm.Money - bill;
-            run =
-                rest <= 0
-                    ? 0
-                    : std::min(run, (storage(firm, 0).Amount + std::int32_t(rest / RawUnitPrice)) /
-                                        RawUnitsPerSuit);
-            units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
-        }
-        if (units > 0 && run > 0)
-            act.BuyRawMaterials(units);
-        if (run > 0)
-            act.Produce(std::min(run, act.MaxProduction()));
+        act.ProduceWithMaterials(run);
     }
     // Idle hands cost a week's wages for nothing.
     if (firm.Produced == 0)
-        act.Fire(workers(firm));
+        act.Fire(Staff(firm));
 
     Decision d;
-    d.offer = storage(firm, 1).Amount;
+    d.offer = Storage(firm, 1).Amount;
     memory.LastOffer = d.offer;
     if (d.offer == 0)
         return d;

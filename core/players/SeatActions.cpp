@@ -2,6 +2,7 @@
 
 #include "core/game/TGameController.h"
 #include "core/platform/NumberText.h"
+#include "core/players/FirmFigures.h"
 
 namespace {
 
@@ -175,6 +176,29 @@ bool SeatActions::Produce(std::int32_t n) {
          counted(controller_.Company()->Produced - before, "костюм", "костюма", "костюмов") +
          QLatin1Char('.'));
     return true;
+}
+
+void SeatActions::ProduceWithMaterials(std::int32_t run) {
+    using namespace FirmFigures;
+    const TZorvick* firm = controller_.Company();
+    if (run <= 0 || !firm)
+        return;
+    const float bill = UnitCost(run) * float(run);
+    std::int32_t units = RawUnitsPerSuit * run - Storage(*firm, 0).Amount;
+    const float need = bill + float(std::max(units, 0)) * RawUnitPrice;
+    if (firm->Money < need)
+        Borrow(need - firm->Money);
+    if (firm->Money < need) {
+        const float rest = firm->Money - bill;
+        if (rest <= 0)
+            return;
+        run = std::min(run, (Storage(*firm, 0).Amount + std::int32_t(rest / RawUnitPrice)) /
+                                RawUnitsPerSuit);
+        units = RawUnitsPerSuit * run - Storage(*firm, 0).Amount;
+    }
+    if (units > 0)
+        BuyRawMaterials(units);
+    Produce(std::min(run, MaxProduction()));
 }
 
 bool SeatActions::ResearchAllowed() const {

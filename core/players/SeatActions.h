@@ -50,6 +50,10 @@ public:
     std::int32_t MaxProduction() const;
     float UnitCost(std::int32_t n);
     bool Produce(std::int32_t n);
+    // A run with its raw materials bought and what the money lacks borrowed, as a
+    // player does it through the three windows; without enough even with the bank,
+    // as many suits as the money pays for.
+    void ProduceWithMaterials(std::int32_t run);
 
     // Research (at most one payment a move, 100000 $ at most) and the design contract.
     bool ResearchAllowed() const;

@@ -4,6 +4,7 @@
 
 #include "core/game/TScenario.h"
 #include "core/model/player.h"
+#include "core/players/FirmFigures.h"
 #include "core/players/SeatActions.h"
 
 #include <algorithm>
@@ -20,30 +21,14 @@ float SeatView::LowestRivalPrice() const {
 
 namespace {
 
-constexpr float RawUnitPrice = 20;
-constexpr std::int32_t RawUnitsPerSuit = 2;
-constexpr std::int32_t UnitsPerM2 = 100;
-
-const TBuilding& workshop(const TZorvick& firm) {
-    return firm.Industries[0].Buildings[0];
-}
-const TStorage& storage(const TZorvick& firm, std::size_t i) {
-    return firm.Industries[0].Storages[i];
-}
+using namespace FirmFigures;
 
 // Suits a week the machines make with every place staffed.
 std::int32_t fullCapacity(const TZorvick& firm) {
     static const std::int32_t byLevel[3] = {100, 150, 200};
     std::int32_t sum = 0;
-    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+    for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
         sum += byLevel[std::clamp(w.Level, 1, 3) - 1];
-    return sum;
-}
-
-std::int32_t workers(const TZorvick& firm) {
-    std::int32_t sum = 0;
-    for (const TWorkPlace& w : workshop(firm).WorkPlaces)
-        sum += w.Workers;
     return sum;
 }
 
@@ -59,13 +44,13 @@ public:
     Decision Play(const SeatView& view, SeatActions& act) override {
         prepare(view, act);
         const TZorvick& firm = view.firm;
-        act.Hire(workshop(firm).WorkerCapacity() - workers(firm));
+        act.Hire(Workshop(firm).WorkerCapacity() - Staff(firm));
         produce(view, act);
         // No run this week (no money, no credit, no room): idle hands would cost a
         // week's wages for nothing, so they go home and are hired again next week.
         if (firm.Produced == 0)
-            act.Fire(workers(firm));
-        const std::int32_t stock = storage(firm, 1).Amount;
+            act.Fire(Staff(firm));
+        const std::int32_t stock = Storage(firm, 1).Amount;
         if (stock == 0)
             return {};
         Decision d;
@@ -109,7 +94,7 @@ protected:
     // The money kept when paying the debt back: the next week's bill of a fully
     // staffed workshop.
     float cushion(const SeatView& view) const {
-        return float(workshop(view.firm).WorkerCapacity()) * view.economy.WeeklySalary + 5000;
+        return float(Workshop(view.firm).WorkerCapacity()) * view.economy.WeeklySalary + 5000;
     }
 
     virtual void repay(const SeatView& view, SeatActions& act, float advertising) {
@@ -121,28 +106,12 @@ protected:
 
     void produce(const SeatView& view, SeatActions& act) {
         const TZorvick& firm = view.firm;
-        const std::int32_t room = storage(firm, 1).Size() * UnitsPerM2 - storage(firm, 1).Amount;
-        const std::int32_t rawRoom = storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
+        const std::int32_t room = Storage(firm, 1).Size() * UnitsPerM2 - Storage(firm, 1).Amount;
+        const std::int32_t rawRoom = Storage(firm, 0).Size() * UnitsPerM2 / RawUnitsPerSuit;
         std::int32_t run = std::min({fullCapacity(firm), room, rawRoom});
         if (run <= 0)
             return;
-        const float bill = act.UnitCost(run) * float(run);
-        std::int32_t units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
-        const float need = bill + float(std::max(units, 0)) * RawUnitPrice;
-        if (firm.Money < need)
-            act.Borrow(need - firm.Money);
-        if (firm.Money < need) {
-            // Not enough even with the bank: as many suits as the money pays for.
-            const float rest = firm.Money - bill;
-            if (rest <= 0)
-                return;
-            run = std::min(run, (storage(firm, 0).Amount + std::int32_t(rest / RawUnitPrice)) /
-                                    RawUnitsPerSuit);
-            units = RawUnitsPerSuit * run - storage(firm, 0).Amount;
-        }
-        if (units > 0)
-            act.BuyRawMaterials(units);
-        act.Produce(std::min(run, act.MaxProduction()));
+        act.ProduceWithMaterials(run);
     }
 
     float advertisingShare_;
@@ -191,7 +160,7 @@ protected:
             return;
         }
         std::int32_t levelOne = 0;
-        for (const TWorkPlace& w : workshop(firm).WorkPlaces)
+        for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
             levelOne += w.Level == 1 ? 1 : 0;
         const float price = view.economy.WorkPlacePriceIII;
         for (std::int32_t i = 0; i < 2 && levelOne > 0; ++i, --levelOne) {
@@ -212,7 +181,7 @@ protected:
     void prepare(const SeatView& view, SeatActions& act) override {
         const TZorvick& firm = view.firm;
         const float price = view.economy.WorkPlacePriceI;
-        const auto machines = std::int32_t(workshop(firm).WorkPlaces.size());
+        const auto machines = std::int32_t(Workshop(firm).WorkPlaces.size());
         if (machines >= 30 || !act.BankOpen())
             return;
         act.Borrow(act.CreditLimit() - firm.Debt);
@@ -223,12 +192,12 @@ protected:
         if (n > 0 && act.BuyMachines(1, n)) {
             // Raw materials and suits for the bigger run.
             const std::int32_t suits = fullCapacity(firm);
-            act.BuyStorage(0, suits * RawUnitsPerSuit / UnitsPerM2 - storage(firm, 0).Size());
-            act.BuyStorage(1, suits / UnitsPerM2 - storage(firm, 1).Size());
+            act.BuyStorage(0, suits * RawUnitsPerSuit / UnitsPerM2 - Storage(firm, 0).Size());
+            act.BuyStorage(1, suits / UnitsPerM2 - Storage(firm, 1).Size());
         }
     }
     void repay(const SeatView& view, SeatActions& act, float advertising) override {
-        if (workshop(view.firm).WorkPlaces.size() >= 30)
+        if (Workshop(view.firm).WorkPlaces.size() >= 30)
             Proposed::repay(view, act, advertising);
     }
 };
@@ -237,12 +206,12 @@ protected:
 class Spoiler : public Strategy {
 public:
     Decision Play(const SeatView& view, SeatActions& act) override {
-        if (workers(view.firm) == 0)
+        if (Staff(view.firm) == 0)
             act.Hire(1);
-        if (storage(view.firm, 0).Amount < RawUnitsPerSuit)
+        if (Storage(view.firm, 0).Amount < RawUnitsPerSuit)
             act.BuyRawMaterials(RawUnitsPerSuit);
         act.Produce(1);
-        if (storage(view.firm, 1).Amount == 0)
+        if (Storage(view.firm, 1).Amount == 0)
             return {};
         return {1, 1, 0};
     }
