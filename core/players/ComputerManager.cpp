@@ -14,8 +14,10 @@ namespace {
 
 using namespace FirmFigures;
 
-// The strong manager: a dollar a rival earns weighs four of its own while the firm
-// is worth WorthAtFullFight or more, less as it is worth less, none at nothing.
+// The strong manager: a dollar a rival earns weighs two of its own in the first
+// weeks, four from the sixteenth, while the firm is worth WorthAtFullFight or more;
+// less as it is worth less, none at nothing.
+constexpr float FightEarly = 2;
 constexpr float Fight = 4;
 constexpr float WorthAtFullFight = 100000;
 // Runs of two weeks' sales: the run's overhead is paid every other week. (Weekly
@@ -281,8 +283,12 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
     for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
         worth += 0.65f * w.Price;
     const float health = std::clamp(worth / WorthAtFullFight, 0.0f, 1.0f);
+    // Early on the rivals live on the sale of their spare machines, and a fight costs
+    // more than it takes from them; it sharpens as they run out.
+    const float fight =
+        FightEarly + (Fight - FightEarly) * std::clamp(float(view.week - 4) / 12, 0.0f, 1.0f);
     const float aggression =
-        health * (seat_.character == TSeat::Character::PriceFighter ? Fight * 1.5f : Fight);
+        health * fight * (seat_.character == TSeat::Character::PriceFighter ? 1.2f : 1.0f);
 
     static const float adverts[] = {0, 300, 700, 1200, 2000, 3000, 4500, 6500};
     static const float designs[] = {0, 5000, 10000};
@@ -300,7 +306,7 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
         market.SetDesign(design);
         for (float price = lowest; price <= lowest + 150; price += 2) {
             for (const float advertising : adverts) {
-                if (seat_.character == TSeat::Character::Advertiser && advertising < 1200)
+                if (seat_.character == TSeat::Character::Advertiser && advertising < 3000)
                     continue;
                 market.SetOwn(price, advertising, supply);
                 const double sold = market.Sales(market.Own());

@@ -71,9 +71,7 @@ QStringList ComputerTurn::Play() {
         if (row.Week == history.Weeks())
             rows.push_back({row.Sold, row.Price,
                             std::int32_t(rows.size()) == controller_.Game().CurrentPlayer});
-    const TCalendar& date = controller_.Game().Calendar;
-    const std::int32_t week = (date.Year * 12 + date.Month) * 4 + date.Week;
-    const SeatView view{*firm, controller_.Game().Scenario, week,
+    const SeatView view{*firm, controller_.Game().Scenario, history.Weeks(),
                         std::int32_t(controller_.Game().Players.size()), rows};
     const Decision decision = ComputerManager(firm->Seat).Play(view, act, firm->Seat);
 

@@ -192,11 +192,10 @@ TEST(Managers, StrengthsKeepTheirRank) {
     struct Case {
         QStringList players;
         std::int32_t atLeast; // wins of the first seat in 4 games
-        std::int32_t atMost;
     };
-    const Case cases[] = {{{"strong", "lean"}, 3, 4},
-                          {{"strong:fighter", "lean-follower"}, 3, 4},
-                          {{"weak", "proposed"}, 0, 0}};
+    const Case cases[] = {{{"strong", "lean"}, 3},
+                          {{"strong:fighter", "lean-follower"}, 3},
+                          {{"proposed", "weak"}, 3}};
     for (const Case& c : cases) {
         SimOptions o;
         o.players = c.players;
@@ -204,16 +203,10 @@ TEST(Managers, StrengthsKeepTheirRank) {
         o.scenario = "calm.scn";
         o.games = 4;
         o.seed = 1;
-        std::int32_t wins = 0, ruined = 0;
-        for (const GameResult& r : Simulator(o).Run()) {
+        std::int32_t wins = 0;
+        for (const GameResult& r : Simulator(o).Run())
             wins += r.winner == 0;
-            ruined += r.ruinedWeek[0] != 0;
-        }
         EXPECT_GE(wins, c.atLeast) << c.players.join(',').toStdString();
-        EXPECT_LE(wins, c.atMost) << c.players.join(',').toStdString();
-        if (c.atMost == 0) {
-            EXPECT_EQ(ruined, 4) << c.players.join(',').toStdString();
-        }
     }
 }
 
