@@ -40,17 +40,7 @@ TStorage* TAssetTrade::storage(std::int32_t index) const {
 }
 
 float TAssetTrade::WorkPlacePrice(std::int32_t level) const {
-    const TScenario& economy = controller_.Game().Scenario;
-    switch (level) {
-    case 1:
-        return economy.WorkPlacePriceI;
-    case 2:
-        return economy.WorkPlacePriceII;
-    case 3:
-        return economy.WorkPlacePriceIII;
-    default:
-        return 0;
-    }
+    return controller_.Game().Scenario.WorkPlacePrice(level);
 }
 
 QString TAssetTrade::CurrentLine(Page page) const {

@@ -11,19 +11,6 @@ namespace {
 constexpr float RawUnitPrice = 20;
 constexpr float RawMaterialCostPerSuit = 40;
 
-float machinePrice(const TScenario& economy, std::int32_t level) {
-    switch (level) {
-    case 1:
-        return economy.WorkPlacePriceI;
-    case 2:
-        return economy.WorkPlacePriceII;
-    case 3:
-        return economy.WorkPlacePriceIII;
-    default:
-        return 0;
-    }
-}
-
 QString filled(const QString& text, qsizetype width) {
     return text.leftJustified(width, QLatin1Char(' '), false);
 }
@@ -45,7 +32,7 @@ float NetWorth(const TZorvick& firm, const TScenario& economy) {
             worth += double(building.Size()) * TAssetTrade::BuildingPrice;
             for (const TWorkPlace& machine : building.WorkPlaces)
                 worth +=
-                    double(machinePrice(economy, machine.Level)) * TAssetTrade::WorkPlaceSaleShare;
+                    double(economy.WorkPlacePrice(machine.Level)) * TAssetTrade::WorkPlaceSaleShare;
         }
         for (std::size_t s = 0; s < industry.Storages.size(); ++s) {
             const TStorage& storage = industry.Storages[s];

@@ -33,6 +33,19 @@ TScenario::Stamp TScenario::stampOf(const QString& path) {
 TScenario::TScenario(GameFolder folder, RandomSource& random)
     : folder_(std::move(folder)), random_(random) {}
 
+float TScenario::WorkPlacePrice(std::int32_t level) const {
+    switch (level) {
+    case 1:
+        return WorkPlacePriceI;
+    case 2:
+        return WorkPlacePriceII;
+    case 3:
+        return WorkPlacePriceIII;
+    default:
+        return 0;
+    }
+}
+
 void TScenario::ScenarioStep() {
     if (!Active || ScenarioTurn == ScenarioTurns) {
         StartScenario();

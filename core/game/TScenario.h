@@ -49,6 +49,9 @@ public:
     bool BankOpen = true;
     QString CountryMessage;
 
+    // A new machine of level 1 to 3; 0 for another level.
+    float WorkPlacePrice(std::int32_t level) const;
+
     // Scenario state.
     bool Active = false;
     QString ScenarioFile; // absolute path of the open file; empty when none was found

@@ -96,4 +96,8 @@ sim balance-mix-calm --mix 4 --scenario calm.scn
 sim balance-mix-chained --mix 4
 sim balance-fixed-calm --players proposed,undercutter,researcher,passive --scenario calm.scn
 sim balance-one-game --players proposed,undercutter,researcher,passive --scenario calm.scn --games 1
-echo "take-pictures: 4 plots of the balance in docs/images"
+pool=strong,passive,proposed,undercutter,advertiser,researcher,borrower,spoiler,lean,lean-follower
+pool=$pool,lean-undercutter,lean-designer,lean-researcher,lean-research-loan,price-war,sell-up,sell-at-warning
+sim balance-mix-strong --mix 4 --players $pool --scenario calm.scn
+sim balance-strong-game --players strong,lean,lean-follower,sell-at-warning --scenario calm.scn --games 1
+echo "take-pictures: 6 plots of the balance in docs/images"
