@@ -18,26 +18,26 @@ type() { say "{\"type\": [\"$1\", \"$2\"]}"; }
 click() { say "{\"click\": \"$1\"}"; }
 key() { say "{\"key\": \"$1\"}"; }
 
-# A move: buy raw materials, produce what they allow, offer it all at the price
-# and with the advertising given.
-move() { # price advertising raw-units
+# A move: a loan when one is given, raw materials for the run, the run, then the
+# whole stock offered at the price and with the advertising given.
+move() { # price advertising raw-units suits [loan]
+    if [ "${5:-0}" != 0 ]; then key Ctrl+B; type eAmountOfP "$5"; click bTake; click bCancel; fi
     key Ctrl+R; type EAmountOfWP "$3"; click wpBuy; click bOK
-    key Ctrl+P; type eAmountOfP 9999; click bPProduce; click bCancel
+    key Ctrl+P; type eAmountOfP "$4"; click bPProduce; click bCancel
     type ePrice "$1"; type eAdvExp "$2"; click bEndTurn
 }
-# The first move of a firm: a loan and workers before the rest.
-firstMove() { # price advertising raw-units workers loan
-    if [ "$5" != 0 ]; then key Ctrl+B; type eAmountOfP "$5"; click bTake; click bCancel; fi
-    key Ctrl+S; type EAmountOfW "$4"; click wbBuy; click bCancel
-    move "$1" "$2" "$3"
+# The first move of a firm: workers before the rest.
+firstMove() { # price advertising raw-units suits loan workers
+    key Ctrl+S; type EAmountOfW "$6"; click wbBuy; click bCancel
+    move "$1" "$2" "$3" "$4" "$5"
 }
 
 script() {
     say '{"start": {"players": [["Спорт-Мастер", "Иван", 0], ["Атлет", "Мария", 1], ["Олимп", "Пётр", 3]], "today": "2026-12-08", "seed": 5}}'
     grab Manage board-first-week
-    firstMove 165 1000 1000 40 50000
-    firstMove 160 600 1000 40 50000
-    firstMove 170 1500 800 40 30000
+    firstMove 125 1000 500 250 40000 12
+    firstMove 120 600 500 250 40000 12
+    firstMove 130 1500 400 200 30000 8
     grab fReport market-report
     key Return
     for week in 2 3 4 5 6; do
@@ -47,9 +47,9 @@ script() {
             click tsRL; type eRL 2000; click bRL; click bCancel
         fi
         if [ $week = 5 ]; then key Ctrl+B; type eAmountOfP 5000; click bGive; click bCancel; fi
-        move $((160 + week)) 600 300
-        move 158 500 400
-        move 168 $((1200 + week * 200)) 300
+        move $((120 + week)) 600 300 150 20000
+        move 118 500 400 200 20000
+        move 128 $((1200 + week * 200)) 300 150 15000
         key Return
     done
     # Week 7, the first firm: every window of the board.
@@ -58,7 +58,7 @@ script() {
     key Ctrl+S; grab FSTrad staff; click bCancel
     key Ctrl+R; type EAmountOfWP 300; grab FRMTrad raw-materials; click wpBuy; click bOK
     key Ctrl+B; grab FLoans bank; click bCancel
-    key Ctrl+P; type eAmountOfP 120; grab FPTrade production; click bPProduce; click bCancel
+    key Ctrl+P; type eAmountOfP 150; grab FPTrade production; click bPProduce; click bCancel
     key Ctrl+L; grab FRLTrade research; click bCancel
     click bbMailBox; say '{"click": ["lvMail", 0, 0]}'; grab fMailProgram mail; say '{"close": "fMailProgram"}'
     click bTP; grab fTextoPhone telephone; click sbExit
