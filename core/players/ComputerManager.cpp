@@ -238,13 +238,13 @@ Decision ComputerManager::playWeak(const SeatView& view, SeatActions& act) {
     return d;
 }
 
-// The plan, with a temper of its own drawn for the game: a price up to a third
-// above or below the plan's, and 70 to 100 % of the stock offered. Week by week
-// such managers do as the plan does; over a game some fare better, some worse.
+// The plan, with a temper of its own drawn for the game: a price from 30 % below to
+// 40 % above the plan's, and 40 to 100 % of the stock offered. Week by week such
+// managers do as the plan does; over a game some fare better, some worse.
 Decision ComputerManager::playNormal(const SeatView& view, SeatActions& act) {
     Decision d = plan_->Play(view, act);
-    d.offer = std::int32_t(float(d.offer) * (0.7f + 0.3f * draw(seat_.Seed, 0, 2)));
-    d.price = std::round(d.price * (0.65f + 0.7f * draw(seat_.Seed, 0, 3)));
+    d.offer = std::int32_t(float(d.offer) * (0.4f + 0.6f * draw(seat_.Seed, 0, 2)));
+    d.price = std::round(d.price * (0.7f + 0.7f * draw(seat_.Seed, 0, 3)));
     return d;
 }
 
