@@ -19,6 +19,10 @@ namespace {
 constexpr double TaxShare = 0.1;
 constexpr double KeptShare = 0.9;
 constexpr std::int32_t WarningWeeks = 4;
+// A firm with neither a machine nor a suit is warned once and closed at its second
+// such turn start: with longer, a firm that sold up when its rivals were near ruin
+// lived on its cash past them without trading and won a good half of its games.
+constexpr std::int32_t IdleWarningWeeks = 2;
 
 const QString NextPlayerCaption = QStringLiteral("Следующий Игрок");
 const QString EndOfWeekCaption = QStringLiteral("Конец Хода");
@@ -374,10 +378,10 @@ void TGameController::checkBankruptcy(TZorvick& player) {
     // otherwise a firm that sold everything could never be ruined and the game never end.
     if (inTrade(player)) {
         player.IdleWeeks = 0;
-    } else if (player.IdleWeeks < WarningWeeks - 1) {
+    } else if (player.IdleWeeks < IdleWarningWeeks - 1) {
         ++player.IdleWeeks;
         if (!ruined)
-            GameMail::OutOfBusinessWarningLetter(player, WarningWeeks - player.IdleWeeks,
+            GameMail::OutOfBusinessWarningLetter(player, IdleWarningWeeks - player.IdleWeeks,
                                                  dateText());
     } else {
         ruined = true;
