@@ -8,6 +8,7 @@
 #include "core/platform/ScriptedPrompter.h"
 #include "core/platform/SilentSound.h"
 #include "core/players/ComputerTurn.h"
+#include "core/players/SeatActions.h"
 #include "core/players/TSeat.h"
 
 #include <QJsonArray>
@@ -208,6 +209,79 @@ TEST(Managers, StrengthsKeepTheirRank) {
             wins += r.winner == 0;
         EXPECT_GE(wins, c.atLeast) << c.players.join(',').toStdString();
     }
+}
+
+// A run through the three windows: raw materials bought for what the store lacks, the
+// bank asked for what the money lacks, and without enough even so, the run cut to
+// what the money pays for, never a refusal shown.
+TEST(Managers, ARunBuysItsMaterialsAndBorrowsWhatTheMoneyLacks) {
+    struct Case {
+        bool bankOpen;
+        float money;
+        std::int32_t rawInStore, run;
+        std::int32_t made; // -1: fewer than the run, but some
+        std::int32_t rawLeft;
+    };
+    const Case cases[] = {{false, 100000, 0, 200, 200, 0},
+                          {false, 100000, 1000, 300, 300, 400},
+                          {false, 50000, 0, 500, -1, -1},
+                          {true, 5000, 0, 200, 200, 0},
+                          {false, 0, 0, 200, 0, 0}};
+    for (const Case& c : cases) {
+        Table table({"", ""}, 3);
+        table.controller.Game().Scenario.BankOpen = c.bankOpen;
+        ASSERT_EQ(table.controller.EndMove("0", "0", "0"), TGameController::MoveResult::Ended);
+        TZorvick& firm = *table.controller.Company();
+        TStorage& raw = firm.Industries[0].Storages[0];
+        firm.Money = c.money;
+        raw.Load(c.rawInStore, table.prompter);
+        SeatActions act(table.controller, table.prompter);
+        act.Hire(40);
+        act.ProduceWithMaterials(c.run);
+        const std::string label = std::to_string(c.run) + " from " + std::to_string(c.money);
+        if (c.made >= 0) {
+            EXPECT_EQ(firm.Produced, c.made) << label;
+            EXPECT_EQ(raw.Amount, c.rawLeft) << label;
+        } else {
+            EXPECT_GT(firm.Produced, 0) << label;
+            EXPECT_LT(firm.Produced, c.run) << label;
+        }
+        EXPECT_GE(firm.Money, 0) << label;
+        EXPECT_EQ(firm.Debt > 0, c.bankOpen) << label;
+        EXPECT_TRUE(table.prompter.boxes().isEmpty())
+            << table.prompter.texts().join('|').toStdString();
+    }
+}
+
+// The strong manager keeps its machines until it has read a report, then sells those
+// two weeks' runs do not need, and makes a run only in the weeks its stock will not
+// carry: weekly runs would pay the run's overhead every week.
+TEST(Managers, StrongRunsEveryOtherWeekOnTheMachinesItNeeds) {
+    Table table({"strong", "normal"}, 7);
+    const auto machines = [](const TZorvick& f) {
+        return f.Industries[0].Buildings[0].WorkPlaces.size();
+    };
+    std::int32_t runs = 0, moves = 0;
+    std::size_t first = 0;
+    for (std::int32_t move = 0; move < 2 * 12 && !table.controller.Ended(); ++move) {
+        const TZorvick* firm = table.controller.Company();
+        table.playComputers(1);
+        if (firm->PlayerName != "Manager strong")
+            continue;
+        runs += firm->Produced > 0;
+        if (++moves == 1)
+            first = machines(*firm);
+    }
+    const TZorvick* strong = nullptr;
+    for (const auto& f : table.controller.Game().Players)
+        if (f->PlayerName == "Manager strong")
+            strong = f.get();
+    ASSERT_NE(strong, nullptr);
+    EXPECT_EQ(first, 10u);
+    EXPECT_LT(machines(*strong), 10u);
+    EXPECT_EQ(moves, 12);
+    EXPECT_LE(runs, 8);
+    EXPECT_GE(runs, 4);
 }
 
 } // namespace
