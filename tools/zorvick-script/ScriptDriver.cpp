@@ -335,8 +335,13 @@ void ScriptDriver::start(const QJsonValue& value) {
                         (face - PlayerEntryDialog::ComputerFace(int(k) + 1, faces) + faces) % faces;
                 }
             }
-            line({{"type", QJsonArray{"PlayerEntryDialog.eTitle", player.at(0).toString()}}});
-            line({{"type", QJsonArray{"PlayerEntryDialog.ePlayerName", player.at(1).toString()}}});
+            // A computer's seat left unnamed keeps the names the dialog filled in.
+            const bool computer = player.size() > 3;
+            if (!computer || !player.at(0).toString().isEmpty())
+                line({{"type", QJsonArray{"PlayerEntryDialog.eTitle", player.at(0).toString()}}});
+            if (!computer || !player.at(1).toString().isEmpty())
+                line({{"type",
+                       QJsonArray{"PlayerEntryDialog.ePlayerName", player.at(1).toString()}}});
             for (int f = 0; f < face; ++f)
                 line({{"click", "PlayerEntryDialog.bNextFace"}});
             line({{"click", "PlayerEntryDialog.bOK"}});
