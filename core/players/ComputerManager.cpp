@@ -281,7 +281,7 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
     const float limit = act.CreditLimit();
     float worth = firm.Money - firm.Debt + float(stock) * perSuit;
     for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
-        worth += 0.65f * w.Price;
+        worth += TAssetTrade::WorkPlaceSaleShare * w.Price;
     const float health = std::clamp(worth / WorthAtFullFight, 0.0f, 1.0f);
     // Early on the rivals live on the sale of their spare machines, and a fight costs
     // more than it takes from them; it sharpens as they run out.
