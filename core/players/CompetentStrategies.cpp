@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 
 namespace {
 
@@ -88,12 +87,7 @@ public:
 
     explicit Lean(float advertisingShare = 0.03f) : advertisingShare_(advertisingShare) {}
 
-    void SetTemper(std::uint64_t seed) {
-        std::mt19937 random(std::uint32_t(seed ^ (seed >> 32)));
-        const auto unit = [&] { return float(random() % 1001) / 1000.0f; };
-        markup_ = 0.95f + 0.1f * unit();
-        advertisingShare_ *= 0.5f + unit();
-    }
+    void SetTemper(std::uint64_t seed) { DrawTemper(seed, markup_, advertisingShare_); }
 
 protected:
     static constexpr float Margin = 1.15f;

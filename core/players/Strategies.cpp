@@ -11,6 +11,13 @@
 #include <cmath>
 #include <random>
 
+void DrawTemper(std::uint64_t seed, float& markup, float& advertisingShare) {
+    std::mt19937 random(std::uint32_t(seed ^ (seed >> 32)));
+    const auto unit = [&] { return float(random() % 1001) / 1000.0f; };
+    markup = 0.95f + 0.1f * unit();
+    advertisingShare *= 0.5f + unit();
+}
+
 float SeatView::LowestRivalPrice() const {
     float lowest = 0;
     for (const MarketRow& row : lastWeek)
@@ -72,13 +79,7 @@ public:
 
     explicit Proposed(float advertisingShare = 0.03f) : advertisingShare_(advertisingShare) {}
 
-    // Within 5 % of the proposed price, and half to one and a half times the share.
-    void SetTemper(std::uint64_t seed) {
-        std::mt19937 random(std::uint32_t(seed ^ (seed >> 32)));
-        const auto unit = [&] { return float(random() % 1001) / 1000.0f; };
-        markup_ = 0.95f + 0.1f * unit();
-        advertisingShare_ *= 0.5f + unit();
-    }
+    void SetTemper(std::uint64_t seed) { DrawTemper(seed, markup_, advertisingShare_); }
 
 protected:
     // Before staffing: machines bought or sold, research paid.

@@ -45,6 +45,10 @@ public:
     virtual Decision Play(const SeatView& view, SeatActions& act) = 0;
 };
 
+// A manager's temper for a game, drawn from its seed: a markup within 5 % of the
+// proposed price, and its advertising share times a half to one and a half.
+void DrawTemper(std::uint64_t seed, float& markup, float& advertisingShare);
+
 // passive, proposed, undercutter, advertiser, researcher, borrower, spoiler, then the
 // competent ones (CompetentStrategies.h).
 QStringList StrategyNames();

@@ -610,16 +610,21 @@ void ScriptDriver::read(const QJsonValue& value) {
     }
 }
 
-void ScriptDriver::close(const QJsonValue& value) {
-    const QString name = value.toString();
+QWidget* ScriptDriver::openWindow(const QString& name) {
     QWidget* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == name && w->isVisible())
             window = w;
-    if (!window) {
+    if (!window)
         error(QStringLiteral("no open window named ") + name);
+    return window;
+}
+
+void ScriptDriver::close(const QJsonValue& value) {
+    const QString name = value.toString();
+    QWidget* window = openWindow(name);
+    if (!window)
         return;
-    }
     if (behindModal(window, name))
         return;
     window->close();
@@ -648,14 +653,9 @@ void ScriptDriver::grab(const QJsonValue& value) {
         error(QStringLiteral("grab takes a window name and a file name"));
         return;
     }
-    QWidget* window = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            window = w;
-    if (!window) {
-        error(QStringLiteral("no open window named ") + name);
+    QWidget* window = openWindow(name);
+    if (!window)
         return;
-    }
     const QPixmap picture = window->grab();
     QDir().mkpath(QFileInfo(file).absolutePath());
     if (!picture.save(file)) {

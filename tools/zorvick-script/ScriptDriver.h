@@ -71,6 +71,8 @@ private:
     // shown, and not behind an open modal window.
     bool usable(QObject* target, const QString& name);
     bool behindModal(QWidget* window, const QString& name);
+    // The visible top-level window of that name; none, with an error, when it is not open.
+    QWidget* openWindow(const QString& name);
     // The list view named args[0], usable, and its cell at row args[1], column;
     // null (and an error reported) when there is none.
     QAbstractItemView* cellOf(const QJsonArray& args, int column, QModelIndex* cell);
