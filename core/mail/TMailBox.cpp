@@ -69,5 +69,6 @@ bool TMailBox::Delete() {
     if (RowToSelect() < 0)
         return false;
     controller_.DeleteLetter(selected_);
+    selected_ = -1;
     return true;
 }

@@ -60,6 +60,8 @@ public:
     // The Delete key acts only on a list with letters.
     bool DeleteKeyActs() const;
     // Removes the selected letter when the index lies within the list; true when one went.
+    // Nothing is chosen afterwards: the letter that moves up is unread and unseen, and a
+    // second press must not delete it.
     bool Delete();
 
 private:

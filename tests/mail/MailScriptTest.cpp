@@ -89,11 +89,12 @@ TEST(MailScript, TheWeeksLettersAreReadAndDeleted) {
     const QJsonObject second =
         states[0]["Players"].toArray()[0].toObject()["Letters"].toArray()[1].toObject();
     EXPECT_EQ(readsOf(out, "mLetter")[0]["text"].toString(), second["Text"].toString());
-    // The button deletes it; the Delete key then deletes the letter that moved up.
+    // The button deletes it and leaves nothing chosen: the Delete key then deletes
+    // nothing, not the unread letter that moved up.
     QStringList left = opened;
     left.removeAt(1);
     EXPECT_EQ(strings(lists[2]["rows"]), left);
-    left.removeAt(1);
+    EXPECT_EQ(lists[2]["selected"].toInt(), -1);
     EXPECT_EQ(strings(lists[3]["rows"]), left);
     // A click on the sender opens nothing and disables the buttons.
     EXPECT_EQ(readsOf(out, "mLetter")[1]["text"].toString(), "");

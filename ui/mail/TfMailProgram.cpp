@@ -233,6 +233,10 @@ void TfMailProgram::lvMailMouseDown(const QPoint& at) {
     switch (box_.MouseDown(row, row >= 0 && TMailBox::OnSubject(subject, at))) {
     case TMailBox::Click::NoRow:
     case TMailBox::Click::OffSubject:
+        // No row stays highlighted that Delete would not act on.
+        rebuilding_ = true;
+        lvMail->clearSelection();
+        rebuilding_ = false;
         mLetter->clear();
         setButtons(false);
         break;
@@ -247,17 +251,15 @@ void TfMailProgram::lvMailMouseDown(const QPoint& at) {
 bool TfMailProgram::lvMailKeyDown(int key) {
     if (key != Qt::Key_Delete)
         return false;
-    if (box_.DeleteKeyActs()) {
-        box_.Delete();
-        rebuild();
-    }
+    if (box_.DeleteKeyActs())
+        bDeleteClick();
     return true;
 }
 
 void TfMailProgram::bDeleteClick() {
-    mLetter->clear();
     box_.Delete();
     rebuild();
+    setButtons(false);
 }
 
 bool TfMailProgram::eventFilter(QObject* watched, QEvent* event) {

@@ -68,7 +68,11 @@ void showLines(QPlainTextEdit* memo, const QStringList& lines) {
     if (memo->toPlainText() == text)
         return;
     memo->setPlainText(text);
-    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
+    // Wrapped lines are laid out only once the memo is shown and the events run: scroll
+    // then, or the newest line may stay below the view.
+    QTimer::singleShot(0, memo, [memo] {
+        memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
+    });
 }
 
 } // namespace
@@ -365,10 +369,10 @@ void TfTextoPhone::showState() {
     if (phone_.SelectedLine() >= 0)
         lbText->setCurrentRow(phone_.SelectedLine());
 
-    showLines(mTalk, phone_.Talk());
     mTalk->setVisible(phone_.TalkShown());
-    showLines(mConnect, phone_.ConnectLog());
+    showLines(mTalk, phone_.Talk());
     mConnect->setVisible(phone_.ConnectShown());
+    showLines(mConnect, phone_.ConnectLog());
 
     {
         const QSignalBlocker quiet(sbMemo);
