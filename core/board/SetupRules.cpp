@@ -48,4 +48,20 @@ int PrevFace(int face, int faceCount) {
     return face <= 0 ? faceCount - 1 : face - 1;
 }
 
+int ComputerFace(const std::vector<int>& taken, int playerNumber, int faceCount) {
+    if (faceCount <= 0)
+        return 0;
+    std::vector<int> uses(std::size_t(faceCount), 0);
+    for (int face : taken)
+        if (face >= 0 && face < faceCount)
+            ++uses[std::size_t(face)];
+    int best = playerNumber % faceCount;
+    for (int k = 1; k < faceCount; ++k) {
+        const int face = (playerNumber + k) % faceCount;
+        if (uses[std::size_t(face)] < uses[std::size_t(best)])
+            best = face;
+    }
+    return best;
+}
+
 } // namespace SetupRules

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 // The checks of the two setup dialogs and the face chooser.
 namespace SetupRules {
@@ -33,5 +34,8 @@ NamesCheck CheckNames(const QString& title, const QString& playerName);
 // The face chooser wraps around the list of faceCount pictures.
 int NextFace(int face, int faceCount);
 int PrevFace(int face, int faceCount);
+// The face a computer's seat brings along: one the seats before it use least, so the
+// board tells the firms apart; among those, the first from the seat's own number on.
+int ComputerFace(const std::vector<int>& taken, int playerNumber, int faceCount);
 
 } // namespace SetupRules

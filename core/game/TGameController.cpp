@@ -567,7 +567,9 @@ void TGameController::HoldActions() {
 void TGameController::ReleaseActions() {
     if (actionHolds_ > 0 && --actionHolds_ == 0 && actionHeld_) {
         actionHeld_ = false;
-        emit actionDone();
+        // A move that ended the game leaves nothing to go on with.
+        if (!ended_)
+            emit actionDone();
     }
 }
 
@@ -604,6 +606,8 @@ void TGameController::Resume(const MoveStates& states, const QStringList& market
     emit moveStatesChanged();
     emit capitalChanged();
     emit changed();
+    // The turn begins again: a computer's seat plays its move anew.
+    emit turnBegan();
 }
 
 QJsonObject TGameController::toJson() const {

@@ -323,12 +323,14 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
     if (best.design > 0)
         act.PayDesign(best.design);
 
-    // Research when the money allows it without the bank.
+    // Research when the money allows it without the bank: the researcher keeps a couple
+    // of months' bills in hand and pays in what is beyond, a little at a time; the
+    // others only from money far beyond their needs.
     const float weekBill = float(machines) * 300 + 2000;
     if (firm.TechLevel < 3 && act.ResearchAllowed()) {
-        const float spare = firm.Money - firm.Debt - (researcher ? 20 : 60) * weekBill;
+        const float spare = firm.Money - firm.Debt - (researcher ? 8 : 60) * weekBill;
         if (spare >= 10000)
-            act.InvestResearch(std::floor(std::min(spare, 100000.0f)));
+            act.InvestResearch(std::floor(std::min(spare, researcher ? 40000.0f : 100000.0f)));
     }
 
     // Runs of two weeks' sales: the overhead of a run is paid half as often. The

@@ -260,6 +260,24 @@ TEST(SetupRules, FacesWrapBothWays) {
     EXPECT_EQ(SetupRules::EntryCaption(7), QStringLiteral("Ввод данных: Игрок 7"));
 }
 
+// A computer's face is one the earlier seats use least, so no two firms look alike
+// while faces remain.
+TEST(SetupRules, AComputerTakesTheLeastUsedFace) {
+    const struct {
+        std::vector<int> taken;
+        int player, count, face;
+    } cases[] = {
+        {{}, 2, 4, 2},           // nothing taken: the seat's own
+        {{0, 0, 0}, 4, 4, 1},    // three people kept the first face
+        {{0, 1, 3}, 4, 4, 2},    // the one left
+        {{0, 1, 2, 3}, 5, 4, 1}, // all used once: the seat's own again
+        {{7, -1}, 3, 4, 3},      // faces out of the list count for none
+        {{}, 3, 0, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SetupRules::ComputerFace(c.taken, c.player, c.count), c.face) << c.player;
+}
+
 // ---------------------------------------------------------------- board
 
 TEST(BoardRules, ShortcutsNeedCtrlAlone) {

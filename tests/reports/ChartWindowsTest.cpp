@@ -88,6 +88,10 @@ private slots:
         QCOMPARE(loans[0]->at(8) + loans[1]->at(9), 0);
         QCOMPARE(seriesNamed<QAbstractBarSeries>(w.chResearch, {})->barSets()[0]->label(),
                  QStringLiteral("Технологии"));
+        // Nothing paid: the marks are still whole dollars apart, none read twice.
+        const auto* research =
+            qobject_cast<QValueAxis*>(w.chResearch->chart()->axes(Qt::Vertical).first());
+        QVERIFY((research->max() - research->min()) / (research->tickCount() - 1) >= 1);
     }
 
     void marketChartsOfTenFirmsWithOneWeekAndNoSales() {
@@ -116,6 +120,9 @@ private slots:
         // Names that begin alike keep their ends in the legend.
         auto* prices = seriesNamed<QLineSeries>(w.chPrices, "Фирма с о…азванием 3");
         QCOMPARE(prices->points(), QList<QPointF>{QPointF(1, 103)});
+        // One week: its own mark only, no week 0 or 2 around it.
+        const auto* week = qobject_cast<QValueAxis*>(w.chPrices->chart()->axes(Qt::Horizontal)[0]);
+        QVERIFY(week->min() > 0 && week->max() < 2);
         for (QBarSet* set : seriesNamed<QStackedBarSeries>(w.chShares, {})->barSets())
             QCOMPARE(set->at(0), 0);
 

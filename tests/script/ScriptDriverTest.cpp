@@ -351,6 +351,30 @@ TEST(ZorvickScript, AStoppedGameGoesOnFromItsDataFolder) {
     EXPECT_EQ(readOf(resumed, "eProd")["text"], "0");
     EXPECT_TRUE(withKey(resumed, "box").isEmpty());
 
+    // Stopped on a computer's turn, the game goes on with the computer's move: the week
+    // is settled, its report read, and the first manager's turn comes.
+    QFile file(data.filePath("autosave.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJsonObject save = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QJsonArray firms = save["Players"].toArray();
+    QJsonObject second = firms[1].toObject();
+    second["Seat"] = QJsonObject{{"Computer", true}, {"Character", 0},        {"Strength", 2},
+                                 {"Seed", "7"},      {"RivalAdvertising", 0}, {"LastOffer", 0}};
+    firms[1] = second;
+    save["Players"] = firms;
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QJsonDocument(save).toJson());
+    file.close();
+    const auto computerResumed = run(
+        {startLine(2, {{"data", data.path()}, {"resume", true}}), R"({"key": "Return"})", state_});
+    EXPECT_TRUE(errorsOf(computerResumed).isEmpty());
+    EXPECT_TRUE(windows(computerResumed).contains("fReport"));
+    const QJsonObject after = withKey(computerResumed, "state").value(0);
+    EXPECT_EQ(after["CurrentPlayer"].toInt(), 0);
+    EXPECT_EQ(after["Calendar"].toObject()["Week"].toInt(),
+              state["Calendar"].toObject()["Week"].toInt() + 1);
+
     // Without "resume" the game asks; "no" runs the setup with the line's players.
     const auto asked =
         run({R"({"answer": ["no"]})", startLine(2, folder), R"({"read": ["lName"]})"});

@@ -1,5 +1,6 @@
 #include "ScriptDriver.h"
 
+#include "core/board/SetupRules.h"
 #include "core/game/TAutoSave.h"
 #include "core/platform/Services.h"
 #include "core/players/ComputerTurn.h"
@@ -34,6 +35,7 @@
 #include <QTreeView>
 #include <cstdio>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -312,9 +314,11 @@ void ScriptDriver::start(const QJsonValue& value) {
                                                        : QStringLiteral("52 недели")}}});
             line({{"click", "PlayerCountDialog.bOK"}});
         }
+        std::vector<int> facesTaken;
         for (qsizetype k = 0; k < players.size(); ++k) {
             const QJsonArray player = players[k].toArray();
-            int face = player.at(2).toInt();
+            const int asked = player.at(2).toInt();
+            int face = asked;
             // A computer's seat, named as the simulator names the managers; the dialog
             // proposes a face for it, from which the face asked for is reached.
             if (player.size() > 3) {
@@ -331,8 +335,8 @@ void ScriptDriver::start(const QJsonValue& value) {
                     line({{"choose",
                            QJsonArray{"PlayerEntryDialog.cbStrength",
                                       TSeat::StrengthTexts().value(qsizetype(seat->strength))}}});
-                    face =
-                        (face - PlayerEntryDialog::ComputerFace(int(k) + 1, faces) + faces) % faces;
+                    const int proposed = SetupRules::ComputerFace(facesTaken, int(k) + 1, faces);
+                    face = ((face - proposed) % faces + faces) % faces;
                 }
             }
             // A computer's seat left unnamed keeps the names the dialog filled in.
@@ -345,6 +349,7 @@ void ScriptDriver::start(const QJsonValue& value) {
             for (int f = 0; f < face; ++f)
                 line({{"click", "PlayerEntryDialog.bNextFace"}});
             line({{"click", "PlayerEntryDialog.bOK"}});
+            facesTaken.push_back(asked);
         }
         queue_ = lines + queue_;
     }

@@ -179,15 +179,15 @@ void PlayerEntryDialog::buildSeat() {
     rbComputer = new QRadioButton(QStringLiteral("Компьютер"), gbSeat);
     rbComputer->setObjectName(QStringLiteral("rbComputer"));
     rbComputer->setGeometry(100, 18, 100, 20);
-    label(gbSeat, QStringLiteral("Характер:"), QRect(8, 44, 80, 20));
+    label(gbSeat, QStringLiteral("Характер:"), QRect(8, 44, 64, 20));
     cbCharacter = new QComboBox(gbSeat);
     cbCharacter->setObjectName(QStringLiteral("cbCharacter"));
-    cbCharacter->setGeometry(88, 44, 110, 22);
+    cbCharacter->setGeometry(72, 44, 126, 22);
     cbCharacter->addItems(TSeat::CharacterTexts());
-    label(gbSeat, QStringLiteral("Сила:"), QRect(8, 74, 80, 20));
+    label(gbSeat, QStringLiteral("Сила:"), QRect(8, 74, 64, 20));
     cbStrength = new QComboBox(gbSeat);
     cbStrength->setObjectName(QStringLiteral("cbStrength"));
-    cbStrength->setGeometry(88, 74, 110, 22);
+    cbStrength->setGeometry(72, 74, 126, 22);
     cbStrength->addItems(TSeat::StrengthTexts());
     connect(rbPerson, &QRadioButton::toggled, this, &PlayerEntryDialog::seatChanged);
     connect(rbComputer, &QRadioButton::toggled, this, [this](bool on) {
@@ -220,13 +220,9 @@ void PlayerEntryDialog::rbComputerClick() {
     if (ePlayerName->text().isEmpty())
         ePlayerName->setText(QString::fromUtf8(managers[k]));
     if (face_ == 0 && !faces_.isEmpty()) {
-        face_ = ComputerFace(playerNumber_, int(faces_.size()));
+        face_ = SetupRules::ComputerFace(facesTaken_, playerNumber_, int(faces_.size()));
         showFace();
     }
-}
-
-int PlayerEntryDialog::ComputerFace(int playerNumber, int faceCount) {
-    return faceCount > 0 ? playerNumber % faceCount : 0;
 }
 
 TSeat PlayerEntryDialog::Seat() const {
@@ -241,6 +237,11 @@ TSeat PlayerEntryDialog::Seat() const {
 
 void PlayerEntryDialog::Prepare(int playerNumber) {
     setWindowTitle(SetupRules::EntryCaption(playerNumber));
+    // The seat before this one has taken its face.
+    if (playerNumber == 1)
+        facesTaken_.clear();
+    else if (playerNumber == playerNumber_ + 1)
+        facesTaken_.push_back(face_);
     playerNumber_ = playerNumber;
     eTitle->clear();
     ePlayerName->clear();

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QList>
 #include <QPixmap>
+#include <vector>
 
 class Help;
 class Prompter;
@@ -76,9 +77,8 @@ public:
     void bNextFaceClick();
     void bPrevFaceClick();
     // A computer takes the seat: empty names and, while the first face is still
-    // shown, a face of its own (ComputerFace) are filled in for it.
+    // shown, a face the earlier seats of this setup use least are filled in for it.
     void rbComputerClick();
-    static int ComputerFace(int playerNumber, int faceCount);
 
     QLineEdit* eTitle;
     QLineEdit* ePlayerName;
@@ -99,4 +99,5 @@ private:
     int playerNumber_ = 1;
     QList<QPixmap> faces_;
     int face_ = 0;
+    std::vector<int> facesTaken_; // by the seats before this one
 };

@@ -41,6 +41,9 @@ void TComputerMove::begin() {
         return;
     playing_ = true;
     skipping_ = false;
+    // The whole move is one action: a game stopped while it is shown goes on from
+    // its start, and the manager plays it again as it did.
+    board_.Controller().HoldActions();
     ComputerTurn turn(board_.Controller());
     lines_ = turn.Play();
     offer_ = turn.Offer();
@@ -94,6 +97,7 @@ void TComputerMove::finish() {
     playing_ = false;
     lockBoard(false);
     board_.bEndTurnClick();
+    board_.Controller().ReleaseActions();
 }
 
 void TComputerMove::lockBoard(bool locked) {

@@ -163,13 +163,13 @@ QValueAxis* TChartWindow::WeekAxis(int first, int last) {
     styleAxis(axis);
     axis->setTitleText(QStringLiteral("неделя"));
     axis->setLabelFormat(QStringLiteral("%d"));
-    // One week alone sits in the middle; the end weeks' marks stay whole.
-    const int low = first == last ? first - 1 : first;
-    const int high = first == last ? last + 1 : last;
-    axis->setRange(low - 0.25, high + 0.25);
+    // One week alone sits in the middle with its own mark only; the end weeks' marks
+    // stay whole.
+    const qreal pad = first == last ? 0.5 : 0.25;
+    axis->setRange(first - pad, last + pad);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setTickInterval(labelStep(high - low + 1));
+    axis->setTickInterval(labelStep(last - first + 1));
     axis->setMinorTickCount(0);
     return axis;
 }
@@ -196,8 +196,9 @@ QValueAxis* TChartWindow::ValueAxis(const QString& title, qreal low, qreal high)
     axis->setTitleText(title);
     low = std::min<qreal>(low, 0);
     high = std::max<qreal>(high, 0);
-    if (high - low < 1)
-        high = low + 1;
+    // Whole numbers label the marks: a span of a few units would repeat them.
+    if (high - low < 10)
+        high = low + 10;
     // A little room, so a line at the extreme does not run along the frame.
     const qreal room = (high - low) / 20;
     axis->setRange(low < 0 ? low - room : low, high > 0 ? high + room : high);
