@@ -159,7 +159,7 @@ private slots:
         PlayerEntryDialog dialog(*prompter, help, QIcon(), fourFaces());
         QCOMPARE(dialog.objectName(), QStringLiteral("PlayerEntryDialog"));
         // 219 x 228, and the seat choice below the face.
-        QCOMPARE(dialog.size(), QSize(219, 336));
+        QCOMPARE(dialog.size(), QSize(219, 372));
         const QString message = QStringLiteral("Не иметь опозновательных знаков не есть хорошо!");
         showActive(&dialog);
 

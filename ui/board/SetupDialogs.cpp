@@ -118,7 +118,7 @@ PlayerEntryDialog::PlayerEntryDialog(Prompter& prompter, Help& help, const QIcon
                                      const QList<QPixmap>& faces, QWidget* parent)
     : SetupDialog(prompter, help, parent), faces_(faces) {
     setObjectName(QStringLiteral("PlayerEntryDialog"));
-    setFixedSize(219, 336);
+    setFixedSize(219, 372);
 
     label(this, QStringLiteral("Название:"), QRect(8, 8, 120, 16));
     eTitle = new QLineEdit(this);
@@ -172,22 +172,23 @@ PlayerEntryDialog::PlayerEntryDialog(Prompter& prompter, Help& help, const QIcon
 void PlayerEntryDialog::buildSeat() {
     gbSeat = new QGroupBox(QStringLiteral(" Игрок "), this);
     gbSeat->setObjectName(QStringLiteral("gbSeat"));
-    gbSeat->setGeometry(8, 228, 203, 104);
+    gbSeat->setGeometry(8, 228, 203, 140);
     rbPerson = new QRadioButton(QStringLiteral("Человек"), gbSeat);
     rbPerson->setObjectName(QStringLiteral("rbPerson"));
     rbPerson->setGeometry(8, 18, 90, 20);
     rbComputer = new QRadioButton(QStringLiteral("Компьютер"), gbSeat);
     rbComputer->setObjectName(QStringLiteral("rbComputer"));
     rbComputer->setGeometry(100, 18, 100, 20);
-    label(gbSeat, QStringLiteral("Характер:"), QRect(8, 44, 64, 20));
+    // Each choice on a line of its own below its caption, so the longest reads whole.
+    label(gbSeat, QStringLiteral("Характер:"), QRect(8, 42, 187, 18));
     cbCharacter = new QComboBox(gbSeat);
     cbCharacter->setObjectName(QStringLiteral("cbCharacter"));
-    cbCharacter->setGeometry(72, 44, 126, 22);
+    cbCharacter->setGeometry(8, 60, 187, 22);
     cbCharacter->addItems(TSeat::CharacterTexts());
-    label(gbSeat, QStringLiteral("Сила:"), QRect(8, 74, 64, 20));
+    label(gbSeat, QStringLiteral("Сила:"), QRect(8, 88, 187, 18));
     cbStrength = new QComboBox(gbSeat);
     cbStrength->setObjectName(QStringLiteral("cbStrength"));
-    cbStrength->setGeometry(72, 74, 126, 22);
+    cbStrength->setGeometry(8, 106, 187, 22);
     cbStrength->addItems(TSeat::StrengthTexts());
     connect(rbPerson, &QRadioButton::toggled, this, &PlayerEntryDialog::seatChanged);
     connect(rbComputer, &QRadioButton::toggled, this, [this](bool on) {
