@@ -464,7 +464,9 @@ void TManage::connectController() {
 
 void TManage::setMailColour(const QColor& colour) {
     QPalette palette = bbMailBox->palette();
-    palette.setColor(QPalette::ButtonText, colour);
+    // A disabled button (a computer's move) keeps its grey.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::ButtonText, colour);
     bbMailBox->setPalette(palette);
 }
 
