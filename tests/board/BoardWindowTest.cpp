@@ -568,6 +568,13 @@ private slots:
         QCOMPARE(m.lName->toolTip(), longName);
         QVERIFY(m.lName->font().pixelSize() < m.font().pixelSize());
         QVERIFY(QFontMetrics(m.lName->font()).horizontalAdvance(longName) <= m.lName->width());
+        // Beyond the smallest size, the end of a name shows it is cut; the tip is whole.
+        const QString longest = QStringLiteral("Aleksandr Konstantinovich Vertushkin-Zadunaisky");
+        m.Game().Players[1]->Title = longest;
+        m.Controller().EndMove("0", "0", "0");
+        QVERIFY(m.lTitle->text().endsWith(QChar(0x2026)));
+        QVERIFY(longest.startsWith(m.lTitle->text().chopped(1)));
+        QCOMPARE(m.lTitle->toolTip(), longest);
         // So is a long capital: a tenth of the amount must never show.
         m.Game().Company()->Money = -12495441.0f;
         m.ShowCapital();

@@ -62,7 +62,9 @@ void showWhole(QLabel* label, const QString& text) {
             break;
     }
     label->setFont(font);
-    label->setText(text);
+    // Too long even at the smallest size: the end gives way to "…", so a cut text
+    // is seen to be cut; the tooltip holds it whole.
+    label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, label->width()));
     label->setToolTip(text);
 }
 
@@ -491,7 +493,7 @@ void TManage::ShowPlayer() {
         return;
     setWindowTitle(company->Title);
     showWhole(lName, company->PlayerName);
-    lTitle->setText(company->Title);
+    showWhole(lTitle, company->Title);
     ShowCapital();
     if (company->Face >= 0 && company->Face < ILFaces.size())
         MImage->setPixmap(ILFaces[company->Face]);
