@@ -332,6 +332,19 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
         if (spare >= 10000)
             act.InvestResearch(std::floor(std::min(spare, researcher ? 40000.0f : 100000.0f)));
     }
+    // At level III the researcher moves its runs onto the new machines: one makes what
+    // two of level I make with fewer hands. Two a week, from money beyond its bills.
+    if (researcher && firm.TechLevel == 3) {
+        const float price = economy.WorkPlacePriceIII;
+        for (int i = 0; i < 2 && firm.Money - firm.Debt - price > 8 * weekBill; ++i) {
+            const auto levelOne =
+                std::count_if(Workshop(firm).WorkPlaces.begin(), Workshop(firm).WorkPlaces.end(),
+                              [](const TWorkPlace& w) { return w.Level == 1; });
+            if (levelOne == 0 || !act.SellMachines(1, std::int32_t(std::min<long>(2, levelOne))) ||
+                !act.BuyMachines(3, 1))
+                break;
+        }
+    }
 
     // Runs of two weeks' sales: the overhead of a run is paid half as often. The
     // machines such runs need stay, and one spare; the rest are sold, two a week.

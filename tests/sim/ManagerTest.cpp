@@ -110,6 +110,29 @@ TEST(Managers, ComputerMoveThroughTheController) {
     }
 }
 
+// With level III reached and money to spare, the strong researcher moves its runs onto
+// level III machines, two level I machines for one, two a week; the careful one keeps
+// its machines.
+TEST(Managers, TheStrongResearcherRunsOnLevelThree) {
+    for (const auto& [manager, levelThree] :
+         {std::pair{"strong:researcher", 2}, std::pair{"strong", 0}}) {
+        Table table({"", manager}, 5);
+        TZorvick& computer = *table.controller.Game().Players[1];
+        computer.TechLevel = 3;
+        computer.Money = 1e6f;
+        ASSERT_EQ(table.controller.EndMove("0", "0", "0"), TGameController::MoveResult::Ended);
+        const auto ofLevel = [&](std::int32_t level) {
+            const auto& machines = computer.Industries[0].Buildings[0].WorkPlaces;
+            return std::count_if(machines.begin(), machines.end(),
+                                 [&](const TWorkPlace& w) { return w.Level == level; });
+        };
+        const auto before = ofLevel(1);
+        ComputerTurn(table.controller).Play();
+        EXPECT_EQ(ofLevel(3), levelThree) << manager;
+        EXPECT_EQ(ofLevel(1), before - 2 * levelThree) << manager;
+    }
+}
+
 // The same seed plays the same game; another seed another one. Games of computers
 // only end with a winner, and the last firm's seat is a computer's.
 TEST(Managers, ComputersAloneDeterministicToTheEnd) {
