@@ -66,8 +66,11 @@ void TGame::ReceiveMoney(float amount) {
 
 QString TGame::CapitalText() const {
     const TZorvick* company = Company();
-    return QStringLiteral("Капитал: ") + NumberText::whole(company ? company->Money : 0) +
-           QStringLiteral("$");
+    return CapitalText(company ? company->Money : 0);
+}
+
+QString TGame::CapitalText(float money) {
+    return QStringLiteral("Капитал: ") + NumberText::whole(money) + QStringLiteral("$");
 }
 
 QJsonObject TGame::toJson() const {

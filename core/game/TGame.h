@@ -53,6 +53,7 @@ public:
     void ReceiveMoney(float amount);
     // "Капитал: 30000$"
     QString CapitalText() const;
+    static QString CapitalText(float money);
 
     QJsonObject toJson() const;
 };

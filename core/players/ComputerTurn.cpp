@@ -61,7 +61,9 @@ QStringList ComputerTurn::Play() {
     ManagerPrompter prompter;
     const SeatPrompterScope scope(controller_, prompter);
     SeatActions act(controller_, prompter);
-    act.SetLog(&lines);
+    moneyBefore_ = firm->Money;
+    moneyAfter_.clear();
+    act.SetLog(&lines, &moneyAfter_);
 
     // The last market report, as every player has read it: the last settled week's
     // rows, written in the order of the players, which holds until the next settlement.

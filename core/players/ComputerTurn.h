@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // A computer seat's move, the same at the board, under the script driver and in
 // the simulator: the manager reads and deletes its letters, decides from what its
@@ -21,6 +22,9 @@ public:
 
     // The manager's actions, one line each, in order.
     QStringList Play();
+    // The firm's money before the move and after each line of Play.
+    float MoneyBefore() const { return moneyBefore_; }
+    const std::vector<float>& MoneyAfter() const { return moneyAfter_; }
 
     // The figures for eProd, ePrice and eAdvExp, after Play: the offer capped by the
     // stock and the advertising by the money, as the edits' rules cap them.
@@ -36,4 +40,6 @@ private:
     QString offer_ = QStringLiteral("0");
     QString price_ = QStringLiteral("0");
     QString advertising_ = QStringLiteral("0");
+    float moneyBefore_ = 0;
+    std::vector<float> moneyAfter_;
 };

@@ -40,6 +40,8 @@ SeatActions::SeatActions(TGameController& controller, Prompter& prompter)
 void SeatActions::tell(const QString& line) {
     if (log_)
         log_->append(line);
+    if (moneyLog_)
+        moneyLog_->push_back(controller_.Company() ? controller_.Company()->Money : 0);
 }
 
 void SeatActions::Hire(std::int32_t n) {

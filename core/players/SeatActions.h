@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 class Prompter;
 class TGameController;
@@ -21,8 +22,11 @@ public:
     SeatActions(TGameController& controller, Prompter& prompter);
 
     // Each action done is told in one line ("Нанято 40 рабочих."), for the board to
-    // show; null: nothing is written.
-    void SetLog(QStringList* lines) { log_ = lines; }
+    // show, with the firm's money after it; null: nothing is written.
+    void SetLog(QStringList* lines, std::vector<float>* money = nullptr) {
+        log_ = lines;
+        moneyLog_ = money;
+    }
 
     // Workers of the workshop (free to hire; wages are paid weekly).
     void Hire(std::int32_t n);
@@ -66,6 +70,7 @@ private:
 
     TGameController& controller_;
     QStringList* log_ = nullptr;
+    std::vector<float>* moneyLog_ = nullptr;
     TStaffTrade staff_;
     TRawMaterialsTrade raw_;
     TAssetTrade assets_;

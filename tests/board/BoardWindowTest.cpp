@@ -602,6 +602,8 @@ private slots:
         QCOMPARE(m.lName->text(), QStringLiteral("Robot"));
         QVERIFY(!m.bEndTurn->isEnabled() && !m.gbStaffInfo->isEnabled() && !m.eProd->isEnabled());
         QVERIFY(c.Game().Players[1]->Produced > 0);
+        // The move is made, but the capital follows the lines told so far.
+        QVERIFY(m.lCurMon->text() != TGame::CapitalText(c.Game().Players[1]->Money));
 
         // The figures typed, as stars, before the move ends.
         QSignalSpy ended(&c, &TGameController::turnBegan);
@@ -617,6 +619,7 @@ private slots:
         QVERIFY(robot.Sold > 0);
         QVERIFY(m.bEndTurn->isEnabled() && m.gbStaffInfo->isEnabled() && m.eProd->isEnabled());
         QCOMPARE(m.lName->text(), QStringLiteral("Ann"));
+        QCOMPARE(m.lCurMon->text(), TGame::CapitalText(c.Game().Players[0]->Money));
         QVERIFY(f.prompter.boxes().isEmpty());
     }
 

@@ -46,11 +46,15 @@ void TComputerMove::begin() {
     board_.Controller().HoldActions();
     ComputerTurn turn(board_.Controller());
     lines_ = turn.Play();
+    moneyBefore_ = turn.MoneyBefore();
+    moneyAfter_ = turn.MoneyAfter();
     offer_ = turn.Offer();
     price_ = turn.Price();
     advertising_ = turn.Advertising();
     shown_ = 0;
     lockBoard(true);
+    // The move is made at once; the capital follows its lines as they are told.
+    board_.ShowCapitalOf(moneyBefore_);
     if (pace_ == 0) {
         finish();
         return;
@@ -62,6 +66,8 @@ void TComputerMove::begin() {
 
 void TComputerMove::tick() {
     if (shown_ < lines_.size()) {
+        if (std::size_t(shown_) < moneyAfter_.size())
+            board_.ShowCapitalOf(moneyAfter_[std::size_t(shown_)]);
         lComputerAction->setText(lines_[shown_++]);
         return;
     }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <vector>
 
 class QDialog;
 class QLabel;
@@ -49,6 +50,8 @@ private:
     bool playing_ = false;
     bool skipping_ = false;
     QStringList lines_;
+    float moneyBefore_ = 0;
+    std::vector<float> moneyAfter_; // after each line
     qsizetype shown_ = 0;
     QString offer_, price_, advertising_;
     QPointer<QDialog> report_;

@@ -503,6 +503,10 @@ void TManage::ShowPlayer() {
                                                   std::int32_t(company->Industries.size())));
 }
 
+void TManage::ShowCapitalOf(float money) {
+    showWhole(lCurMon, TGame::CapitalText(money));
+}
+
 void TManage::ShowCapital() {
     // A long amount is written smaller, never cut to a tenth of itself.
     if (controller_.Company())

@@ -74,6 +74,8 @@ public:
     // controls' states, as the controller has them.
     void ShowPlayer();
     void ShowCapital();
+    // The capital as it stood at some point of a computer's move.
+    void ShowCapitalOf(float money);
     // Shows the picture of the shown enterprise; the enterprise, or null.
     TIndustry* SelectEnterprise();
     void LockPlayerControls(bool locked);
