@@ -84,9 +84,10 @@ void OutOfBusinessWarningLetter(TZorvick& player, std::int32_t weeksLeft, const 
     player.PostLetter(
         GovernmentAddress(), QStringLiteral("Предупреждение о закрытии"),
         QStringLiteral(
-            "Ваше предприятие ничего не производит: у Вас нет ни одного рабочего места и ни одного костюма на складе. Купите оборудование, иначе фирма будет закрыта. Для решения проблемы у Вас осталось ") +
-            QString::number(weeksLeft) +
-            (weeksLeft == 1 ? QStringLiteral(" неделя.") : QStringLiteral(" недели.")),
+            "Ваше предприятие ничего не производит: у Вас нет ни одного рабочего места и ни одного костюма на складе. Купите оборудование, иначе фирма будет закрыта. Для решения проблемы у Вас ") +
+            (weeksLeft == 1 ? QStringLiteral("осталась 1 неделя.")
+                            : QStringLiteral("осталось ") + QString::number(weeksLeft) +
+                                  QStringLiteral(" недели.")),
         date);
 }
 

@@ -177,6 +177,12 @@ TGameController::MoveResult TGameController::EndMove(const QString& prodText,
     endTurnCaption_ = game_.MoveNumber == game_.PlayerCount ? EndOfWeekCaption : NextPlayerCaption;
     if (game_.MoveNumber > game_.PlayerCount && !SettleWeek())
         return MoveResult::GameOver;
+    // The last firm left wins once the week that left it alone is settled, without a
+    // week of its own to play first.
+    if (game_.Players.size() == 1) {
+        endGame(game_.Players.front()->PlayerName + QStringLiteral(" -  победитель!"));
+        return MoveResult::GameOver;
+    }
     if (game_.GameLength > 0 && game_.WeeksSettled >= game_.GameLength && game_.MoveNumber == 1) {
         ranking_ = GameRanking::Rank(game_);
         if (!ranking_.empty()) {

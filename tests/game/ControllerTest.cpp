@@ -333,13 +333,16 @@ TEST(Controller, TextThatIsNotANumberRefusesTheMoveBeforeAnyStep) {
 
 TEST(Controller, GameEndsWithTheWinnerOrWithEveryFirmRuined) {
     {
+        // The settlement that leaves Ann alone ends the game, after its report.
         Game g{"Ann", "Bob"};
         QSignalSpy ended(g.controller.get(), &TGameController::gameEnded);
+        QSignalSpy reports(g.controller.get(), &TGameController::marketReportReady);
         g.player(1).Removed = true;
-        g.playWeek();
-        EXPECT_EQ(g.game().Players.size(), 1u);
+        g.endMove();
         const auto lettersBefore = g.player(0).Letters.size();
         EXPECT_EQ(g.controller->EndMove("0", "0", "0"), TGameController::MoveResult::GameOver);
+        EXPECT_EQ(g.game().Players.size(), 1u);
+        EXPECT_EQ(reports.count(), 1);
         ASSERT_EQ(ended.count(), 1);
         EXPECT_EQ(ended.at(0).at(0).toInt(), 0);
         EXPECT_EQ(g.prompter.last().text, "Ann -  победитель!");
