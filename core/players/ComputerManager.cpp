@@ -269,7 +269,10 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
     const float rivalAdvertising =
         memory.RivalAdvertising >= 0 ? memory.RivalAdvertising : 0.03f * fairPrice * 200;
     MarketEstimate market(view, rivalAdvertising);
-    market.GuessRivals(fairPrice, 1e6f, rivalAdvertising);
+    // Before the first report the rivals are guessed to play as it would; after it, a
+    // rival that sold nothing last week is no competitor to fight.
+    if (view.lastWeek.empty())
+        market.GuessRivals(fairPrice, 1e6f, rivalAdvertising);
 
     const std::int32_t stock = Storage(firm, 1).Amount;
     const std::int32_t room = Storage(firm, 1).Size() * UnitsPerM2 - stock;

@@ -296,4 +296,19 @@ TEST(Managers, StrongRunsEveryOtherWeekOnTheMachinesItNeeds) {
     EXPECT_GE(runs, 4);
 }
 
+// A rival that sells nothing is no rival: alone in the market, the strong manager asks a
+// monopoly's price instead of fighting a rival it only imagines.
+TEST(Managers, StrongAloneInTheMarketDoesNotFight) {
+    Table table({"strong", ""}, 3);
+    for (std::int32_t week = 0; week < 10 && !table.controller.Ended(); ++week) {
+        table.playComputers(1);
+        ASSERT_EQ(table.controller.EndMove("0", "0", "0"), TGameController::MoveResult::Ended);
+    }
+    const auto& rows = table.controller.MarketHistory().FirmRows(0);
+    ASSERT_GE(rows.size(), 10u);
+    for (std::size_t week = 3; week < rows.size(); ++week)
+        EXPECT_GE(rows[week].Price, 100) << "week " << week + 1;
+    EXPECT_EQ(table.controller.Game().Players[0]->Debt, 0);
+}
+
 } // namespace
