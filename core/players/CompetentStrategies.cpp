@@ -310,7 +310,10 @@ private:
 // second warning of bankruptcy.
 class SellUp : public Lean {
 public:
-    explicit SellUp(bool atWarning) : atWarning_(atWarning) {}
+    // keepOne: one machine and the area it stands on stay, so the firm is never out of
+    // business and lives on its cash (the loophole docs/balance.md measures).
+    explicit SellUp(bool atWarning, bool keepOne = false)
+        : atWarning_(atWarning), keepOne_(keepOne) {}
 
 protected:
     bool prepare(const SeatView& view, SeatActions& act) override {
@@ -318,13 +321,19 @@ protected:
         if (!soldUp_ && (!atWarning_ || firm.DebtWeeks >= 2)) {
             soldUp_ = true;
             act.Fire(Staff(firm));
+            std::int32_t kept = keepOne_ ? 1 : 0;
             for (std::int32_t level = 1; level <= 3; ++level) {
                 std::int32_t n = 0;
                 for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
                     n += w.Level == level ? 1 : 0;
-                act.SellMachines(level, n);
+                const std::int32_t stays = std::min(n, kept);
+                kept -= stays;
+                act.SellMachines(level, n - stays);
             }
-            act.SellWorkshopArea(Workshop(firm).Size());
+            std::int32_t standing = 0;
+            for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
+                standing += w.Area;
+            act.SellWorkshopArea(Workshop(firm).Size() - standing);
             act.SellStorage(0, Storage(firm, 0).Size());
             if (Storage(firm, 1).Amount == 0)
                 act.SellStorage(1, Storage(firm, 1).Size());
@@ -338,6 +347,7 @@ protected:
 
 private:
     bool atWarning_;
+    bool keepOne_;
     bool soldUp_ = false;
 };
 
@@ -388,6 +398,8 @@ std::unique_ptr<Strategy> MakeCompetentStrategy(const QString& name, std::uint64
         firm = std::make_unique<SellUp>(false);
     else if (name == QLatin1String("sell-at-warning"))
         firm = std::make_unique<SellUp>(true);
+    else if (name == QLatin1String("sell-but-one"))
+        firm = std::make_unique<SellUp>(false, true);
     else
         return nullptr;
     if (seed != 0)

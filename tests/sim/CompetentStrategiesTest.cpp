@@ -67,6 +67,14 @@ TEST(CompetentStrategies, SellUpSellsEverythingAtOnceOrAtTheSecondWarning) {
         w.play(*MakeCompetentStrategy("sell-at-warning"));
         EXPECT_EQ(w.workshop().WorkPlaces.empty(), warnings == 2) << warnings;
     }
+
+    // The loophole: one machine and the area under it stay, the rest is cash.
+    Board one;
+    one.prompter.queue({true, true, true, true});
+    one.play(*MakeCompetentStrategy("sell-but-one"));
+    ASSERT_EQ(one.workshop().WorkPlaces.size(), 1u);
+    EXPECT_EQ(one.workshop().Size(), one.workshop().WorkPlaces[0].Area);
+    EXPECT_GT(one.company().Money, 280000);
 }
 
 TEST(CompetentStrategies, DesignerAndResearcherPayFromWhatTheyHaveToSpare) {
