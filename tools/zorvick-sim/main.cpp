@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            std::printf("%s%s.\n", Usage, qPrintable(StrategyNames().join(QStringLiteral(", "))));
+            std::printf("%s%s.\nOutside the default pool: lean-silent, lean-loud, sell-but-one.\n",
+                        Usage, qPrintable(StrategyNames().join(QStringLiteral(", "))));
             return 0;
         }
         if (i + 1 >= args.size())
