@@ -19,10 +19,9 @@ namespace {
 constexpr double TaxShare = 0.1;
 constexpr double KeptShare = 0.9;
 constexpr std::int32_t WarningWeeks = 4;
-// A firm with neither a machine nor a suit is warned once and closed at its second
-// such turn start: with longer, a firm that sold up when its rivals were near ruin
-// lived on its cash past them without trading and won a good half of its games.
-constexpr std::int32_t IdleWarningWeeks = 2;
+// A firm with neither a machine nor a suit is warned as a firm in the red is, and
+// closed at its fourth such turn start.
+constexpr std::int32_t IdleWarningWeeks = 4;
 
 const QString NextPlayerCaption = QStringLiteral("Следующий Игрок");
 const QString EndOfWeekCaption = QStringLiteral("Конец Хода");

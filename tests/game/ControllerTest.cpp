@@ -219,10 +219,9 @@ TEST(Controller, FourTurnsInTheRedRuinAndOneInTheBlackResets) {
     EXPECT_TRUE(g.controller->BankTradeEnabled());
 }
 
-// A firm with no machine and no suit in stock is warned at its first such turn start
-// by the government and ruined at the second, rich or not; a machine or a suit resets
-// the count.
-TEST(Controller, TwoTurnsWithoutMachineOrSuitRuinWhateverTheMoney) {
+// A firm with no machine and no suit in stock is warned at three turn starts by the
+// government and ruined at the fourth, rich or not; a machine or a suit resets the count.
+TEST(Controller, FourTurnsWithoutMachineOrSuitRuinWhateverTheMoney) {
     Game g{"Ann", "Bob"};
     TZorvick& bob = g.player(1);
     TBuilding& workshop = bob.Industries[0].Buildings[0];
@@ -239,20 +238,24 @@ TEST(Controller, TwoTurnsWithoutMachineOrSuitRuinWhateverTheMoney) {
     bob.Money = g.player(0).Money = 1e6f;
     workshop.WorkPlaces.clear();
     g.endMove();
-    EXPECT_EQ(bob.IdleWeeks, 1);
+    g.playWeek();
+    EXPECT_EQ(bob.IdleWeeks, 2);
     // A suit in stock is trade: the count starts again.
     goods.Load(1, g.prompter);
     g.playWeek();
     EXPECT_EQ(bob.IdleWeeks, 0);
     goods.Take(1, false, g.prompter);
     g.playWeek();
+    g.playWeek();
     // A machine bought back in time saves the firm.
     workshop.WorkPlaces.emplace_back(1, 30000.0f);
     g.playWeek();
     EXPECT_EQ(bob.IdleWeeks, 0);
     workshop.WorkPlaces.clear();
-    g.playWeek();
-    EXPECT_EQ(warnings(), (QStringList{"1 неделя.", "1 неделя.", "1 неделя."}));
+    for (int turn = 0; turn < 3; ++turn)
+        g.playWeek();
+    EXPECT_EQ(warnings(), (QStringList{"3 недели.", "2 недели.", "3 недели.", "2 недели.",
+                                       "3 недели.", "2 недели.", "1 неделя."}));
     EXPECT_FALSE(bob.Bankrupt);
     EXPECT_EQ(bob.DebtWeeks, 0);
     g.playWeek();
