@@ -53,8 +53,7 @@
 // the market, and a firm that stops offering takes its share of the buyers who buy
 // nothing with it, so a firm that has sold up starves no rival while it waits (with
 // O counted for every firm in the game, the one that sells up at its second warning
-// won up to 70 % of its games; counted so, up to 62 %, and 41 % now that the game
-// closes a firm without machines or suits at its second turn start).
+// won up to 70 % of its games; counted so, up to 62 %).
 // S = 38 makes a 5 % cheaper suit worth about 15 % more appeal:
 // price matters, but an undercutter pays for its share in margin, and advertising
 // (weight 0.42) can make up for a dearer suit without dominating. (Before, with the
