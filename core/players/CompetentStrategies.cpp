@@ -282,12 +282,8 @@ private:
 
     void upgrade(const SeatView& view, SeatActions& act) {
         const TZorvick& firm = view.firm;
-        std::int32_t levelOne = 0;
-        std::int32_t levelThree = 0;
-        for (const TWorkPlace& w : Workshop(firm).WorkPlaces) {
-            levelOne += w.Level == 1 ? 1 : 0;
-            levelThree += w.Level == 3 ? 1 : 0;
-        }
+        std::int32_t levelOne = Machines(firm, 1);
+        std::int32_t levelThree = Machines(firm, 3);
         const auto wanted = std::int32_t(std::ceil(expected_ * Margin / 200));
         const float price = view.economy.WorkPlacePriceIII;
         for (std::int32_t i = 0; i < 2 && levelOne > 0 && levelThree < wanted; ++i) {
@@ -323,9 +319,7 @@ protected:
             act.Fire(Staff(firm));
             std::int32_t kept = keepOne_ ? 1 : 0;
             for (std::int32_t level = 1; level <= 3; ++level) {
-                std::int32_t n = 0;
-                for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
-                    n += w.Level == level ? 1 : 0;
+                const std::int32_t n = Machines(firm, level);
                 const std::int32_t stays = std::min(n, kept);
                 kept -= stays;
                 act.SellMachines(level, n - stays);

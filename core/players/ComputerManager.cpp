@@ -340,10 +340,8 @@ Decision ComputerManager::playStrong(const SeatView& view, SeatActions& act, TSe
     if (researcher && firm.TechLevel == 3) {
         const float price = economy.WorkPlacePriceIII;
         for (int i = 0; i < 2 && firm.Money - firm.Debt - price > 8 * weekBill; ++i) {
-            const auto levelOne =
-                std::count_if(Workshop(firm).WorkPlaces.begin(), Workshop(firm).WorkPlaces.end(),
-                              [](const TWorkPlace& w) { return w.Level == 1; });
-            if (levelOne == 0 || !act.SellMachines(1, std::int32_t(std::min<long>(2, levelOne))) ||
+            const std::int32_t levelOne = Machines(firm, 1);
+            if (levelOne == 0 || !act.SellMachines(1, std::min(2, levelOne)) ||
                 !act.BuyMachines(3, 1))
                 break;
         }

@@ -29,4 +29,11 @@ inline std::int32_t Staff(const TZorvick& firm) {
     return sum;
 }
 
+inline std::int32_t Machines(const TZorvick& firm, std::int32_t level) {
+    std::int32_t n = 0;
+    for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
+        n += w.Level == level ? 1 : 0;
+    return n;
+}
+
 } // namespace FirmFigures

@@ -160,9 +160,7 @@ protected:
                 act.InvestResearch(std::floor(std::min(spare, 100000.0f)));
             return;
         }
-        std::int32_t levelOne = 0;
-        for (const TWorkPlace& w : Workshop(firm).WorkPlaces)
-            levelOne += w.Level == 1 ? 1 : 0;
+        std::int32_t levelOne = Machines(firm, 1);
         const float price = view.economy.WorkPlacePriceIII;
         for (std::int32_t i = 0; i < 2 && levelOne > 0; ++i, --levelOne) {
             act.SellMachines(1, 1);

@@ -354,16 +354,15 @@ TEST(ZorvickScript, AStoppedGameGoesOnFromItsDataFolder) {
     // Stopped on a computer's turn, the game goes on with the computer's move: the week
     // is settled, its report read, and the first manager's turn comes.
     QFile file(data.filePath("autosave.json"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     QJsonObject save = QJsonDocument::fromJson(file.readAll()).object();
-    file.close();
     QJsonArray firms = save["Players"].toArray();
-    QJsonObject second = firms[1].toObject();
-    second["Seat"] = QJsonObject{{"Computer", true}, {"Character", 0},        {"Strength", 2},
-                                 {"Seed", "7"},      {"RivalAdvertising", 0}, {"LastOffer", 0}};
+    QJsonObject second = firms[1].toObject(), seat = second["Seat"].toObject();
+    seat["Computer"] = true;
+    second["Seat"] = seat;
     firms[1] = second;
     save["Players"] = firms;
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.resize(0);
     file.write(QJsonDocument(save).toJson());
     file.close();
     const auto computerResumed = run(

@@ -8,6 +8,7 @@
 #include "core/platform/ScriptedPrompter.h"
 #include "core/platform/SilentSound.h"
 #include "core/players/ComputerTurn.h"
+#include "core/players/FirmFigures.h"
 #include "core/players/SeatActions.h"
 #include "core/players/TSeat.h"
 
@@ -121,15 +122,10 @@ TEST(Managers, TheStrongResearcherRunsOnLevelThree) {
         computer.TechLevel = 3;
         computer.Money = 1e6f;
         ASSERT_EQ(table.controller.EndMove("0", "0", "0"), TGameController::MoveResult::Ended);
-        const auto ofLevel = [&](std::int32_t level) {
-            const auto& machines = computer.Industries[0].Buildings[0].WorkPlaces;
-            return std::count_if(machines.begin(), machines.end(),
-                                 [&](const TWorkPlace& w) { return w.Level == level; });
-        };
-        const auto before = ofLevel(1);
+        const std::int32_t before = FirmFigures::Machines(computer, 1);
         ComputerTurn(table.controller).Play();
-        EXPECT_EQ(ofLevel(3), levelThree) << manager;
-        EXPECT_EQ(ofLevel(1), before - 2 * levelThree) << manager;
+        EXPECT_EQ(FirmFigures::Machines(computer, 3), levelThree) << manager;
+        EXPECT_EQ(FirmFigures::Machines(computer, 1), before - 2 * levelThree) << manager;
     }
 }
 
