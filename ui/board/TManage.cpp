@@ -504,13 +504,13 @@ void TManage::ShowPlayer() {
 }
 
 void TManage::ShowCapitalOf(float money) {
+    // A long amount is written smaller, never cut to a tenth of itself.
     showWhole(lCurMon, TGame::CapitalText(money));
 }
 
 void TManage::ShowCapital() {
-    // A long amount is written smaller, never cut to a tenth of itself.
-    if (controller_.Company())
-        showWhole(lCurMon, Game().CapitalText());
+    if (const TZorvick* company = controller_.Company())
+        ShowCapitalOf(company->Money);
 }
 
 TIndustry* TManage::SelectEnterprise() {
